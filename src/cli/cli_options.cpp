@@ -48,7 +48,7 @@ bool ReadNumber(std::string_view option, std::string_view text, std::int64_t nLo
 
 bool ReadLevel(std::string_view option, std::string_view text, int& nLevel, std::string& error) {
     std::int64_t n = 0;
-    if (!ReadNumber(option, text, kMinLevel, kMaxLevel, "the think level", n, error)) {
+    if (!ReadNumber(option, text, kMinLevel, kMaxLevel, "", n, error)) {
         return false;
     }
     nLevel = static_cast<int>(n);

@@ -94,6 +94,8 @@ int PlayMatch(const MatchSettings& settings, MatchResult& result, std::string& e
 
     for (int nGame = 0; nGame < settings.nGames; ++nGame) {
         GameRecord game;
+        game.a.nLevel = settings.nLevelA;
+        game.b.nLevel = settings.nLevelB;
         game.bAOpened = nGame % 2 == 0 ? 1 : 0;
         Position start;
         StartPosition(start);
@@ -111,6 +113,7 @@ int PlayMatch(const MatchSettings& settings, MatchResult& result, std::string& e
                 return 0;
             }
             Count(bSideA ? result.a : result.b, dMs);
+            Count(bSideA ? game.a : game.b, dMs);
             ++result.nMoves;
 
             const int nRow = bSideA ? kComputerRow : kUserRow;
@@ -138,8 +141,10 @@ int PlayMatch(const MatchSettings& settings, MatchResult& result, std::string& e
         }
         if (game.nWinner == 0) {
             ++result.a.nWins;
+            game.a.nWins = 1;
         } else if (game.nWinner == 1) {
             ++result.b.nWins;
+            game.b.nWins = 1;
         } else {
             ++result.nUnfinished;
         }
@@ -191,7 +196,15 @@ std::string FormatGameLine(const MatchSettings& settings, int nGame, const GameR
             SideName(game.nWinner == 0 ? settings.nLevelA : settings.nLevelB, game.nWinner == 0) +
             " won";
     }
-    return line + " after " + std::to_string(game.moves.size()) + " moves";
+    line += " after " + std::to_string(game.moves.size()) + " moves";
+    // The think times per game let a long match that was cut short still be summed up.
+    for (const SideStats* stats : {&game.a, &game.b}) {
+        const double dMean = stats->nMoves > 0 ? stats->dTotalMs / stats->nMoves : 0.0;
+        line += "; level " + std::to_string(stats->nLevel) + " " + std::to_string(stats->nMoves) +
+                " moves, mean " + Fixed(dMean, 4) + " ms, worst " + Fixed(stats->dWorstMs, 4) +
+                " ms";
+    }
+    return line;
 }
 
 int RunPlay(const CliOptions& options, std::ostream& out, std::ostream& err) {

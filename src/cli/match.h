@@ -35,6 +35,8 @@ struct GameRecord {
     int nWinner = -1; // 0 level A, 1 level B, -1 unfinished
     // Every move in order, as pit + 6 * row; a fixed seed must give the same moves again.
     std::vector<std::int8_t> moves;
+    SideStats a; // this game's share of the match figures
+    SideStats b;
 };
 
 struct MatchResult {
