@@ -1,5 +1,6 @@
 #include "cli/cli_main.h"
 
+#include <exception>
 #include <iostream>
 #include <string_view>
 #include <vector>
@@ -10,5 +11,12 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         args.emplace_back(argv[i]);
     }
-    return RunCli(args, std::cin, std::cout, std::cerr);
+    // Nothing in ravelo2-cli throws on purpose; running out of memory is the one way left, and
+    // it must end in a message and a failure status rather than an abort.
+    try {
+        return RunCli(args, std::cin, std::cout, std::cerr);
+    } catch (const std::exception& e) {
+        std::cerr << "ravelo2-cli: " << e.what() << '\n';
+        return 1;
+    }
 }

@@ -3,6 +3,7 @@
 #include "cli/cli_text.h"
 
 #include <cstdint>
+#include <exception>
 #include <streambuf>
 
 namespace {
@@ -32,7 +33,15 @@ LineRead ReadPositionLine(std::istream& in, std::string& line) {
         return in.bad() ? LineRead::Failed : LineRead::End;
     }
     for (;;) {
-        const int c = buf->sbumpc();
+        int c = 0;
+        // The standard library's file buffer reports a read error (standard input is a
+        // directory, a device failed) by throwing; to the player it is input that cannot be read.
+        try {
+            c = buf->sbumpc();
+        } catch (const std::exception&) {
+            in.setstate(std::ios::badbit);
+            return LineRead::Failed;
+        }
         if (c == std::char_traits<char>::eof()) {
             in.setstate(std::ios::eofbit);
             return line.empty() ? LineRead::End : LineRead::Line;

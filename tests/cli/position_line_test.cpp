@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ios>
 #include <sstream>
+#include <streambuf>
 #include <string>
 
 namespace {
@@ -128,6 +130,31 @@ TEST(ReadLine, StopsReadingALineThatNeverEnds) {
 
     std::istringstream empty("");
     EXPECT_EQ(ReadPositionLine(empty, line), LineRead::End);
+}
+
+// A stream whose device fails after a few bytes, as reading a directory does.
+class FailingBuffer : public std::streambuf {
+protected:
+    int_type underflow() override {
+        if (m_nServed < 3) {
+            m_c = "4 4"[m_nServed++];
+            setg(&m_c, &m_c, &m_c + 1);
+            return traits_type::to_int_type(m_c);
+        }
+        throw std::ios_base::failure("device error");
+    }
+
+private:
+    int m_nServed = 0;
+    char m_c = 0;
+};
+
+TEST(ReadLine, AReadErrorIsReportedNotThrown) {
+    FailingBuffer buffer;
+    std::istream in(&buffer);
+    std::string line;
+    EXPECT_EQ(ReadPositionLine(in, line), LineRead::Failed);
+    EXPECT_EQ(ReadPositionLine(in, line), LineRead::Failed);
 }
 
 } // namespace
