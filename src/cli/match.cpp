@@ -133,9 +133,8 @@ int PlayMatch(const MatchSettings& settings, MatchResult& result, std::string& e
             }
             if (real.IsUserTurn() != (bSideA ? 0 : 1)) {
                 error = "game " + std::to_string(nGame + 1) + ", move " + std::to_string(nPly + 1) +
-                        ": the board's turn flag disagrees with the "
-                        "extra-turn rule after pit " +
-                        std::to_string(nPit) + " with " + std::to_string(nCount) + " marbles";
+                        ": after pit " + std::to_string(nPit) + " with " + std::to_string(nCount) +
+                        " marbles the board's turn disagrees with the extra-turn rule";
                 return 0;
             }
         }

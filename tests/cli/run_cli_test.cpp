@@ -279,6 +279,30 @@ TEST(Match, PlaysLegalGamesWithTheOpenerAlternating) {
     EXPECT_EQ(result.nUnfinished, 0);
 }
 
+TEST(Match, AGameThatRunsPastThePlyCapIsCountedAsUnfinished) {
+    MatchSettings settings;
+    settings.nLevelA = 1;
+    settings.nLevelB = 2;
+    settings.nGames = 3;
+    settings.nSeed = 4;
+    settings.nPlyCap = 5; // far too few for any game to end
+    MatchResult result;
+    std::string error;
+    ASSERT_TRUE(PlayMatch(settings, result, error)) << error;
+    EXPECT_EQ(result.nUnfinished, 3);
+    EXPECT_EQ(result.a.nWins + result.b.nWins, 0);
+    EXPECT_EQ(result.nMoves, 15);
+    for (const GameRecord& game : result.games) {
+        EXPECT_EQ(game.nWinner, -1);
+        EXPECT_EQ(game.moves.size(), 5u);
+    }
+    const std::string summary = FormatMatchSummary(settings, result);
+    EXPECT_NE(summary.find("unfinished 3 (no winner within 5 moves)"), std::string::npos)
+        << summary;
+    EXPECT_NE(FormatGameLine(settings, 0, result.games[0]).find("unfinished after 5 moves"),
+              std::string::npos);
+}
+
 TEST(Match, EachLevelThinksAboutItsOwnRow) {
     // Level 2 opens on the start position with pit 0 whichever row it plays: the level on the
     // user's row sees the board turned round.
