@@ -104,6 +104,43 @@ TEST(Program, AnalysesTheStartPositionAndAForcedFinish) {
         << lines[1];
 }
 
+TEST(Program, SearchLevelsReportTheDepthOfTheirTable) {
+    // The user can finish from every one of these (one marble in its pit 5), which keeps the
+    // searches short whatever their depth.
+    struct Case {
+        const char* line;
+        int nInPlay;
+        const char* depth3;
+        const char* depth4;
+    } cases[] = {
+        {"0 0 0 0 0 1 7 6 6 6 6 6 2 8", 33, "null", "null"}, // the level-2 chooser decides
+        {"0 0 0 0 0 1 8 6 6 6 6 6 1 8", 32, "8", "10"},
+        {"0 0 0 0 0 1 10 5 5 5 5 5 2 10", 28, "8", "10"},
+        {"0 0 0 0 0 1 8 3 3 3 1 1 1 27", 13, "10", "13"},
+        {"0 0 0 0 0 1 20 3 3 2 1 1 1 16", 12, "14", "19"},
+        {"0 0 0 0 0 1 10 2 3 1 1 1 1 28", 10, "20", "28"},
+        {"0 0 0 0 0 1 20 2 1 1 1 1 1 20", 8, "28", "40"},
+        {"0 0 0 0 0 1 20 1 1 1 1 1 1 21", 7, "38", "55"},
+        {"0 0 0 0 0 1 20 0 0 3 0 0 0 24", 4, "1", "1"}, // one playable pit
+    };
+    std::string input;
+    for (const Case& c : cases) {
+        input += std::string(c.line) + "\n";
+    }
+    for (const char* level : {"3", "4"}) {
+        const Outcome run = RunProgram({"analyse", "--level", level, "--seed", "5"}, input);
+        ASSERT_EQ(run.nStatus, 0) << run.err;
+        const auto lines = Lines(run.out);
+        ASSERT_EQ(lines.size(), std::size(cases));
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const std::string depth = level[0] == '3' ? cases[i].depth3 : cases[i].depth4;
+            EXPECT_NE(lines[i].find("\"forced\": false, \"depth\": " + depth + ", \"scores\": ["),
+                      std::string::npos)
+                << cases[i].nInPlay << " marbles, level " << level << ": " << lines[i];
+        }
+    }
+}
+
 TEST(Program, ABadLineEndsTheRunWithStatusTwoAfterTheEarlierAnswers) {
     const std::string junk("4 4 4 4 4 4 0 4 4 4 4\0\xff 4 4 0\n", 29);
     const Outcome run = RunProgram({"analyse", "--level", "1"}, kStart + kStart + junk + kStart);

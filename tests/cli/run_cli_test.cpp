@@ -48,16 +48,6 @@ std::string WithoutTime(const std::string& json) {
 
 const char* const kStart = "4 4 4 4 4 4 0 4 4 4 4 4 4 0\n";
 
-TEST(Analyse, LevelTwoOnTheStartPositionPlaysPitZeroFromItsTrialScores) {
-    const Outcome run = RunWith({"analyse", "--level", "2", "--seed", "1"}, kStart);
-    EXPECT_EQ(run.nStatus, 0) << run.err;
-    EXPECT_EQ(run.err, "");
-    const auto lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(WithoutTime(lines[0]),
-              R"({"pit": 0, "forced": false, "depth": null, "scores": [11, 10, 4, 3, 7, -4]})");
-}
-
 TEST(Analyse, EveryLevelTakesTheForcedFinishWithoutScores) {
     // The computer's last marble sits in its pit 5: one move ends the game.
     for (std::string_view level : {"1", "2", "3", "4"}) {
@@ -67,40 +57,6 @@ TEST(Analyse, EveryLevelTakesTheForcedFinishWithoutScores) {
         EXPECT_EQ(WithoutTime(Lines(run.out).at(0)),
                   R"({"pit": 5, "forced": true, "depth": null, "scores": null})")
             << "level " << level;
-    }
-}
-
-TEST(Analyse, SearchLevelsReportTheDepthOfTheirTable) {
-    // The user can finish from every one of these (one marble in its pit 5), which keeps the
-    // searches short whatever their depth.
-    struct Case {
-        const char* line;
-        int nInPlay;
-        const char* depth3;
-        const char* depth4;
-    } cases[] = {
-        {"0 0 0 0 0 1 7 6 6 6 6 6 2 8", 33, "null", "null"}, // the level-2 chooser decides
-        {"0 0 0 0 0 1 8 6 6 6 6 6 1 8", 32, "8", "10"},
-        {"0 0 0 0 0 1 10 5 5 5 5 5 2 10", 28, "8", "10"},
-        {"0 0 0 0 0 1 8 3 3 3 1 1 1 27", 13, "10", "13"},
-        {"0 0 0 0 0 1 20 3 3 2 1 1 1 16", 12, "14", "19"},
-        {"0 0 0 0 0 1 10 2 3 1 1 1 1 28", 10, "20", "28"},
-        {"0 0 0 0 0 1 20 2 1 1 1 1 1 20", 8, "28", "40"},
-        {"0 0 0 0 0 1 20 1 1 1 1 1 1 21", 7, "38", "55"},
-        {"0 0 0 0 0 1 20 0 0 3 0 0 0 24", 4, "1", "1"}, // one playable pit
-    };
-    for (const Case& c : cases) {
-        for (int nLevel : {3, 4}) {
-            const Outcome run =
-                RunWith({"analyse", "--level", nLevel == 3 ? "3" : "4", "--seed", "5"},
-                        std::string(c.line) + "\n");
-            ASSERT_EQ(run.nStatus, 0) << c.line << ": " << run.err;
-            const std::string json = Lines(run.out).at(0);
-            const std::string depth = nLevel == 3 ? c.depth3 : c.depth4;
-            EXPECT_NE(json.find("\"forced\": false, \"depth\": " + depth + ", \"scores\": ["),
-                      std::string::npos)
-                << c.nInPlay << " marbles, level " << nLevel << ": " << json;
-        }
     }
 }
 
@@ -204,23 +160,6 @@ TEST(Value, RefusesABadLineOrAnInsaneDepth) {
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("--depth takes a whole number from 0 to 60"), std::string::npos)
         << run.err;
-}
-
-TEST(Usage, HelpOnStandardOutputAndNoArgumentsOnStandardError) {
-    Outcome run = RunWith({"--help"}, "");
-    EXPECT_EQ(run.nStatus, 0);
-    EXPECT_NE(run.out.find("usage: ravelo2-cli"), std::string::npos);
-    EXPECT_EQ(run.err, "");
-
-    run = RunWith({}, "");
-    EXPECT_EQ(run.nStatus, 2);
-    EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find("usage: ravelo2-cli"), std::string::npos);
-
-    run = RunWith({"replay"}, kStart);
-    EXPECT_EQ(run.nStatus, 2);
-    EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find("unknown subcommand 'replay'"), std::string::npos);
 }
 
 // Plays a recorded game again on a board of its own and checks that every move was legal,
