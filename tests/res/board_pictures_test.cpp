@@ -145,6 +145,7 @@ TEST_P(BoardPicture, SquaresLookRecessedAndTheirFloorsDark) {
         // Light from the upper left: the top and left walls in shadow, the others lit.
         EXPECT_LT(shadowWalls.Done().luma + 20, litWalls.Done().luma);
         EXPECT_LT(shadowWalls.Done().luma, around.Done().luma);
+        EXPECT_GT(litWalls.Done().luma, around.Done().luma);
         EXPECT_LT(floor.Done().luma, 0.8 * around.Done().luma);
     }
 }
