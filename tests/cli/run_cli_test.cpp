@@ -1,10 +1,13 @@
 // ravelo2-cli driven in the same process: the engine's answers as the program prints them.
 #include "cli/cli_main.h"
+#include "cli/cli_text.h"
 #include "cli/match.h"
 #include "rules/game_board.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -104,6 +107,58 @@ TEST(Analyse, StopsAtTheFirstBadLineAfterAnsweringTheOnesBefore) {
         const auto lines = Lines(run.out);
         ASSERT_EQ(lines.size(), 2u) << run.out;
         EXPECT_EQ(WithoutTime(lines[1]), WithoutTime(lines[0]));
+    }
+}
+
+TEST(Analyse, MangledLinesAreAnsweredOrRefusedByNumberNeverGuessed) {
+    // Good lines followed by one line with a few bytes changed, inserted or removed: the program
+    // either answers every line or names the first bad one after answering all before it.
+    std::mt19937 rng(12345);
+    const std::string good = "4 4 4 4 4 4 0 4 4 4 4 4 4 0";
+    for (int nTrial = 0; nTrial < 400; ++nTrial) {
+        std::string mangled = good;
+        for (int nEdit = 1 + static_cast<int>(rng() % 3); nEdit > 0; --nEdit) {
+            const std::size_t at = rng() % (mangled.size() + 1);
+            const char c = static_cast<char>(rng() % 256);
+            switch (rng() % 3) {
+            case 0:
+                mangled.insert(at, 1, c);
+                break;
+            case 1:
+                if (at < mangled.size()) {
+                    mangled.erase(at, 1);
+                }
+                break;
+            default:
+                if (at < mangled.size()) {
+                    mangled[at] = c;
+                }
+                break;
+            }
+        }
+        const int nGood = static_cast<int>(rng() % 3);
+        std::string input;
+        for (int i = 0; i < nGood; ++i) {
+            input += good + "\n";
+        }
+        input += mangled + "\n" + good + "\n";
+        const Outcome run = RunWith({"analyse", "--level", "1", "--seed", "3"}, input);
+        const auto lines = Lines(run.out);
+        const auto nLinesIn =
+            static_cast<std::size_t>(std::count(input.begin(), input.end(), '\n'));
+        if (run.nStatus == 0) {
+            EXPECT_EQ(lines.size(), nLinesIn) << QuoteForMessage(mangled);
+            EXPECT_EQ(run.err, "");
+        } else {
+            ASSERT_EQ(run.nStatus, 2) << QuoteForMessage(mangled);
+            const std::string prefix =
+                "ravelo2-cli: line " + std::to_string(lines.size() + 1) + ": ";
+            EXPECT_EQ(run.err.rfind(prefix, 0), 0u) << run.err;
+            EXPECT_GE(lines.size(), static_cast<std::size_t>(nGood));
+        }
+        for (const std::string& line : lines) {
+            EXPECT_EQ(line.rfind("{\"pit\": ", 0), 0u) << line;
+        }
     }
 }
 
