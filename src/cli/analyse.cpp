@@ -2,7 +2,6 @@
 
 #include "cli/json_line.h"
 #include "cli/position_line.h"
-#include "rules/random.h"
 
 #include <chrono>
 #include <ctime>
