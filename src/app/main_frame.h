@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ui/cmd_ui.h"
+
+#include <QMainWindow>
+
+class CCommandMenu;
+class CRavelo2View;
+class CStatusBar;
+
+// The main window: a fixed-size frame with a title and a close button only, the menu bar, the
+// view as its whole client area between menu bar and status bar, and the three-pane status bar.
+class CMainFrame : public QMainWindow, public CCmdTarget {
+public:
+    CMainFrame();
+    ~CMainFrame() override;
+
+    // Creates status bar, view and menu bar and fixes the size; 0 when any part fails, and the
+    // window must then not be shown. pApp is the last stop of the command route.
+    int LoadFrame(CCmdTarget* pApp);
+
+    CRavelo2View* GetActiveView() const { return m_pView; }
+    CStatusBar* GetStatusBar() const { return m_wndStatusBar; }
+    CCommandMenu* GetCommandMenu() const { return m_pCommandMenu; }
+
+    int OnCmdMsg(int nID, CCmdUI* pCmdUI) override;
+
+    static const int indicators[3];
+
+private:
+    void PreCreateWindow();
+    int OnCreate();
+
+    CStatusBar* m_wndStatusBar = nullptr;
+    CRavelo2View* m_pView = nullptr;
+    CCommandMenu* m_pCommandMenu = nullptr;
+};

@@ -1,0 +1,232 @@
+// The turn controller: the user's click, the computer's move on its worker thread, the timer
+// that shows that move, and the end of the game.
+
+#include "flow/ravelo2_view.h"
+
+#include "res/resource.h"
+#include "res/texts.h"
+#include "ui/board_geometry.h"
+#include "ui/message_box.h"
+#include "ui/pictures.h"
+#include "ui/wait_cursor.h"
+
+#include <QCursor>
+#include <QMouseEvent>
+#include <QTimerEvent>
+
+#include <atomic>
+#include <system_error>
+
+namespace {
+
+std::atomic<CRavelo2View::WorkerHook> g_pfnWorkerHook{nullptr};
+
+constexpr int kTimerPeriodMs = 800;
+constexpr int kClickSlop2 = 25; // a release counts as a click within 5 pixels on each axis
+
+} // namespace
+
+CRavelo2View::CRavelo2View(QWidget* pParent) : QWidget(pParent) {
+    setFixedSize(kBoardWidth, kBoardHeight);
+    // Every paint covers the whole board area, so nothing needs erasing first: no flicker.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+CRavelo2View::~CRavelo2View() {
+    // A computer move in progress is abandoned: stop the search and wait for the thread, which
+    // then touches the board no more.
+    if (m_bComputerPending)
+        EndWaitCursor();
+    StopWorker();
+    m_pWorker.reset();
+}
+
+int CRavelo2View::OnCreate() {
+    m_board.NewGame();
+    m_bShowLastMove = 0;
+    m_board.SetLevel(1);
+    m_bUserMayAct = 1;
+    m_bComputerPending = 0;
+    m_nMarbleColor = 1;
+    m_nBoardStyle = 1;
+    m_nTimerId = startTimer(kTimerPeriodMs);
+    return m_nTimerId != 0 ? 0 : -1;
+}
+
+void CRavelo2View::OnLButtonDown(int x, int y) {
+    if (m_bUserMayAct && m_board.IsUserTurn()) {
+        m_nDownX = x;
+        m_nDownY = y;
+    }
+}
+
+void CRavelo2View::OnLButtonUp(int x, int y) {
+    if (!m_bUserMayAct || !m_board.IsRunning() || !m_board.IsUserTurn())
+        return;
+    const long long dx = static_cast<long long>(m_nDownX) - x;
+    const long long dy = static_cast<long long>(m_nDownY) - y;
+    if (dx * dx > kClickSlop2 || dy * dy > kClickSlop2)
+        return;
+
+    int nPit = 0;
+    int nRow = 0;
+    if (!HitTestPit(x, y, nPit, nRow) || !m_board.UserMove(nPit)) {
+        AfxMessageBox(QString::fromUtf8(kTextCannotChoose));
+        return;
+    }
+    if (g_hcurArrow)
+        setCursor(*g_hcurArrow);
+    if (m_board.IsSideEmpty(kSideUser))
+        m_board.SetRunning(0);
+    m_board.PublishCounts();
+    Invalidate();
+    if (!m_board.IsRunning()) {
+        m_board.SetUserTurn(1);
+        m_bUserMayAct = 1;
+        AfxMessageBox(QString::fromUtf8(kTextYouWin));
+    }
+    m_bUserMayAct = m_board.IsUserTurn();
+    if (m_bUserMayAct)
+        return;
+    StartComputerMove();
+}
+
+void CRavelo2View::StartComputerMove() {
+    BeginWaitCursor();
+    // The user's move is on the screen before the computer starts to think.
+    UpdateWindow();
+    m_pWorker.reset();
+    m_board.ClearStop();
+    try {
+        auto pWorker = std::make_unique<CComputerThread>();
+        CGameBoard* pBoard = &m_board;
+        pWorker->Start([pBoard] { ComputerThreadProc(pBoard); });
+        m_pWorker = std::move(pWorker);
+    } catch (const std::system_error&) {
+        // No thread: the next tick shows the unchanged position as the computer's move and
+        // the tick after that tries again.
+        m_pWorker.reset();
+    }
+    m_bComputerPending = 1;
+}
+
+void CRavelo2View::ComputerThreadProc(CGameBoard* pBoard) {
+    if (const WorkerHook pfnHook = g_pfnWorkerHook.load())
+        pfnHook(pBoard);
+    pBoard->ThinkAndMove();
+}
+
+void CRavelo2View::OnTimer() {
+    UpdateProgressPane();
+    if (m_bUserMayAct)
+        return;
+    if (m_pWorker && m_pWorker->IsRunning()) {
+        RestoreWaitCursor();
+        return;
+    }
+    if (m_bComputerPending) {
+        if (m_pWorker)
+            m_pWorker->Join();
+        m_board.PublishCounts();
+        m_bShowLastMove = 1;
+        if (m_board.IsSideEmpty(kSideComputer))
+            m_board.SetRunning(0);
+        Invalidate();
+        if (!m_board.IsRunning()) {
+            m_board.SetUserTurn(1);
+            m_bUserMayAct = 1;
+            AfxMessageBox(QString::fromUtf8(kTextYouLose));
+        }
+        m_bComputerPending = 0;
+        m_bUserMayAct = m_board.IsUserTurn();
+        EndWaitCursor();
+        return;
+    }
+    StartComputerMove();
+}
+
+void CRavelo2View::StopWorker() {
+    if (!m_pWorker)
+        return;
+    if (m_pWorker->IsRunning())
+        m_board.RequestStop();
+    m_pWorker->Join();
+    m_board.ClearStop();
+}
+
+void CRavelo2View::WaitForWorkerForTest() {
+    if (m_pWorker)
+        m_pWorker->Join();
+}
+
+void CRavelo2View::KillTimerForTest() {
+    if (m_nTimerId != 0)
+        killTimer(m_nTimerId);
+    m_nTimerId = 0;
+}
+
+void CRavelo2View::SetWorkerHookForTest(WorkerHook pfnHook) {
+    g_pfnWorkerHook.store(pfnHook);
+}
+
+void CRavelo2View::mousePressEvent(QMouseEvent* pEvent) {
+    if (pEvent->button() == Qt::LeftButton) {
+        const QPoint point = pEvent->position().toPoint();
+        OnLButtonDown(point.x(), point.y());
+    }
+}
+
+void CRavelo2View::mouseReleaseEvent(QMouseEvent* pEvent) {
+    if (pEvent->button() == Qt::LeftButton) {
+        const QPoint point = pEvent->position().toPoint();
+        OnLButtonUp(point.x(), point.y());
+    }
+}
+
+void CRavelo2View::timerEvent(QTimerEvent* /*pEvent*/) {
+    OnTimer();
+}
+
+int CRavelo2View::OnCmdMsg(int nID, CCmdUI* pCmdUI) {
+    struct CommandEntry {
+        int nID;
+        void (CRavelo2View::*pfnCommand)();
+        void (CRavelo2View::*pfnUpdate)(CCmdUI*);
+    };
+    static constexpr CommandEntry kCommands[] = {
+        {ID_GAME_NEW_FIRST, &CRavelo2View::OnNewGameFirst, nullptr},
+        {ID_GAME_NEW_SECOND, &CRavelo2View::OnNewGameSecond, nullptr},
+        {ID_GAME_TAKEBACK, &CRavelo2View::OnTakeBack, &CRavelo2View::OnUpdateTakeBack},
+        {ID_LEVEL_1, &CRavelo2View::OnLevel1, &CRavelo2View::OnUpdateLevel1},
+        {ID_LEVEL_2, &CRavelo2View::OnLevel2, &CRavelo2View::OnUpdateLevel2},
+        {ID_LEVEL_3, &CRavelo2View::OnLevel3, &CRavelo2View::OnUpdateLevel3},
+        {ID_LEVEL_4, &CRavelo2View::OnLevel4, &CRavelo2View::OnUpdateLevel4},
+        {ID_BOARD_DARK_MONO, &CRavelo2View::OnBoardDarkMono, &CRavelo2View::OnUpdateBoardDarkMono},
+        {ID_BOARD_LIGHT_WOOD, &CRavelo2View::OnBoardLightWood,
+         &CRavelo2View::OnUpdateBoardLightWood},
+        {ID_BOARD_RED, &CRavelo2View::OnBoardRed, &CRavelo2View::OnUpdateBoardRed},
+        {ID_BOARD_PALE_BLUE, &CRavelo2View::OnBoardPaleBlue, &CRavelo2View::OnUpdateBoardPaleBlue},
+        {ID_BOARD_LIGHT_MONO, &CRavelo2View::OnBoardLightMono,
+         &CRavelo2View::OnUpdateBoardLightMono},
+        {ID_BOARD_DARK_WOOD, &CRavelo2View::OnBoardDarkWood, &CRavelo2View::OnUpdateBoardDarkWood},
+        {ID_MARBLE_RED, &CRavelo2View::OnMarbleRed, &CRavelo2View::OnUpdateMarbleRed},
+        {ID_MARBLE_BLUE, &CRavelo2View::OnMarbleBlue, &CRavelo2View::OnUpdateMarbleBlue},
+        {ID_MARBLE_YELLOW, &CRavelo2View::OnMarbleYellow, &CRavelo2View::OnUpdateMarbleYellow},
+        {ID_MARBLE_GREEN, &CRavelo2View::OnMarbleGreen, &CRavelo2View::OnUpdateMarbleGreen},
+        {ID_MARBLE_AQUA, &CRavelo2View::OnMarbleAqua, &CRavelo2View::OnUpdateMarbleAqua},
+        {ID_MARBLE_PURPLE, &CRavelo2View::OnMarblePurple, &CRavelo2View::OnUpdateMarblePurple},
+    };
+    for (const CommandEntry& entry : kCommands) {
+        if (entry.nID != nID)
+            continue;
+        if (pCmdUI) {
+            if (entry.pfnUpdate)
+                (this->*entry.pfnUpdate)(pCmdUI);
+        } else {
+            (this->*entry.pfnCommand)();
+        }
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,127 @@
+#pragma once
+
+#include "flow/computer_thread.h"
+#include "rules/game_board.h"
+#include "ui/cmd_ui.h"
+
+#include <QWidget>
+#include <memory>
+
+class QPainter;
+
+// The view that runs the game: it owns the board, takes the user's clicks as moves, lets the
+// computer answer on a worker thread that an 800 ms timer polls, draws the board and writes the
+// status panes, and handles the game, level and appearance commands.
+class CRavelo2View : public QWidget, public CCmdTarget {
+public:
+    explicit CRavelo2View(QWidget* pParent = nullptr);
+    ~CRavelo2View() override;
+
+    // --- turn controller ---------------------------------------------------------------------
+    // Sets up the first game and the timer; -1 when the view cannot run (no timer).
+    int OnCreate();
+    void OnLButtonDown(int x, int y);
+    void OnLButtonUp(int x, int y);
+    void OnTimer();
+    static void ComputerThreadProc(CGameBoard* pBoard);
+
+    // --- drawing and pointer -----------------------------------------------------------------
+    void OnDraw(QPainter* pDC);
+    void UpdateProgressPane();
+    void OnMouseMove(int x, int y);
+
+    // --- game commands -----------------------------------------------------------------------
+    void OnNewGameFirst();
+    void OnNewGameSecond();
+    void OnTakeBack();
+    void OnUpdateTakeBack(CCmdUI* pCmdUI);
+    void OnLevel1() { OnLevel(1); }
+    void OnLevel2() { OnLevel(2); }
+    void OnLevel3() { OnLevel(3); }
+    void OnLevel4() { OnLevel(4); }
+    void OnUpdateLevel1(CCmdUI* pCmdUI) { OnUpdateLevel(pCmdUI, 1); }
+    void OnUpdateLevel2(CCmdUI* pCmdUI) { OnUpdateLevel(pCmdUI, 2); }
+    void OnUpdateLevel3(CCmdUI* pCmdUI) { OnUpdateLevel(pCmdUI, 3); }
+    void OnUpdateLevel4(CCmdUI* pCmdUI) { OnUpdateLevel(pCmdUI, 4); }
+
+    // --- appearance commands -----------------------------------------------------------------
+    void OnBoardDarkMono();
+    void OnBoardLightWood();
+    void OnBoardRed();
+    void OnBoardPaleBlue();
+    void OnBoardLightMono();
+    void OnBoardDarkWood();
+    void OnMarbleRed();
+    void OnMarbleBlue();
+    void OnMarbleYellow();
+    void OnMarbleGreen();
+    void OnMarbleAqua();
+    void OnMarblePurple();
+    void OnUpdateBoardDarkMono(CCmdUI* pCmdUI);
+    void OnUpdateBoardLightWood(CCmdUI* pCmdUI);
+    void OnUpdateBoardRed(CCmdUI* pCmdUI);
+    void OnUpdateBoardPaleBlue(CCmdUI* pCmdUI);
+    void OnUpdateBoardLightMono(CCmdUI* pCmdUI);
+    void OnUpdateBoardDarkWood(CCmdUI* pCmdUI);
+    void OnUpdateMarbleRed(CCmdUI* pCmdUI);
+    void OnUpdateMarbleBlue(CCmdUI* pCmdUI);
+    void OnUpdateMarbleYellow(CCmdUI* pCmdUI);
+    void OnUpdateMarbleGreen(CCmdUI* pCmdUI);
+    void OnUpdateMarbleAqua(CCmdUI* pCmdUI);
+    void OnUpdateMarblePurple(CCmdUI* pCmdUI);
+
+    int OnCmdMsg(int nID, CCmdUI* pCmdUI) override;
+
+    // --- state, read by the frame and the tests ----------------------------------------------
+    CGameBoard& Board() { return m_board; }
+    const CGameBoard& Board() const { return m_board; }
+    int UserMayAct() const { return m_bUserMayAct; }
+    int ComputerPending() const { return m_bComputerPending; }
+    int ShowLastMove() const { return m_bShowLastMove; }
+    int BoardStyle() const { return m_nBoardStyle; }
+    int MarbleColor() const { return m_nMarbleColor; }
+    int IsWorkerRunning() const { return m_pWorker && m_pWorker->IsRunning(); }
+    int HasWorker() const { return m_pWorker != nullptr; }
+
+    // Test hooks: wait for the worker to end on its own; stop the real 800 ms timer so that only
+    // the test's calls of OnTimer step the controller; run a procedure on the worker before it
+    // thinks (a test holds the worker there).
+    void WaitForWorkerForTest();
+    void KillTimerForTest();
+    using WorkerHook = void (*)(CGameBoard* pBoard);
+    static void SetWorkerHookForTest(WorkerHook pfnHook);
+
+protected:
+    void paintEvent(QPaintEvent* pEvent) override;
+    void mousePressEvent(QMouseEvent* pEvent) override;
+    void mouseReleaseEvent(QMouseEvent* pEvent) override;
+    void mouseMoveEvent(QMouseEvent* pEvent) override;
+    void timerEvent(QTimerEvent* pEvent) override;
+
+private:
+    void StartComputerMove();
+    void StopWorker();
+    void NewGame(int bUserFirst);
+    void OnLevel(int nLevel);
+    void OnUpdateLevel(CCmdUI* pCmdUI, int nLevel);
+    void SetBoardPicture(int nBitmapId, int nStyle);
+    void SetMarblePicture(int nBitmapId, int nColor);
+    // Asks for a repaint of the whole board, without erasing: the paint covers every pixel.
+    void Invalidate();
+    // Paints at once if a repaint is due, so the user sees the move before the computer thinks.
+    void UpdateWindow();
+
+    int m_nBoardStyle = 1;
+    int m_nMarbleColor = 1;
+    int m_bComputerPending = 0;
+    std::unique_ptr<CComputerThread> m_pWorker;
+    int m_bUserMayAct = 1;
+    // No release can lie within 5 pixels of this before the first accepted press.
+    int m_nDownY = -1000;
+    int m_nDownX = -1000;
+    int m_bShowLastMove = 0;
+    CGameBoard m_board;
+
+    int m_nTimerId = 0;
+    int m_bPaintPending = 0;
+};

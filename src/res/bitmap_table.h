@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// Where each numbered picture and the hand cursor live among the embedded resources.
+// An unknown number gives an empty path.
+QString BitmapResourcePath(int nId);
+QString CursorResourcePath();     // the hand's picture: black outline, white fill
+QString CursorMaskResourcePath(); // the hand's mask: black where the hand is opaque
+QString IconResourcePath();

@@ -1,0 +1,64 @@
+#pragma once
+
+// Numbers of the program's resources and commands. Pictures, cursor and icon keep the numbers
+// they are known by in the menus and the appearance tables; commands and strings share ids, so
+// that a command's status-bar prompt is the string with the command's own number.
+
+// Pictures, cursor, icon and the menu/accelerator set of the main window.
+inline constexpr int IDR_MAINFRAME = 128;
+inline constexpr int IDC_PICK = 138;
+inline constexpr int IDB_MARBLE_YELLOW = 139;
+inline constexpr int IDB_MARBLE_GREEN = 140;
+inline constexpr int IDB_MARBLE_MASK = 141;
+inline constexpr int IDB_MARBLE_RED = 142;
+inline constexpr int IDB_MARBLE_PURPLE = 143;
+inline constexpr int IDB_MARBLE_AQUA = 144;
+inline constexpr int IDB_MARBLE_BLUE = 145;
+inline constexpr int IDB_BOARD_DARK_MONO = 152;
+inline constexpr int IDB_BOARD_LIGHT_WOOD = 153;
+inline constexpr int IDB_BOARD_RED = 154;
+inline constexpr int IDB_BOARD_PALE_BLUE = 155;
+inline constexpr int IDB_BOARD_LIGHT_MONO = 156;
+inline constexpr int IDB_BOARD_DARK_WOOD = 157;
+
+// Think levels.
+inline constexpr int ID_LEVEL_1 = 32771;
+inline constexpr int ID_LEVEL_2 = 32772;
+inline constexpr int ID_LEVEL_3 = 32773;
+inline constexpr int ID_LEVEL_4 = 32774;
+
+// Game commands.
+inline constexpr int ID_GAME_NEW_FIRST = 32775;
+inline constexpr int ID_GAME_NEW_SECOND = 32776;
+inline constexpr int ID_GAME_TAKEBACK = 32777;
+inline constexpr int ID_HELP_RULES = 32778;
+
+// Marble colours.
+inline constexpr int ID_MARBLE_RED = 32779;
+inline constexpr int ID_MARBLE_BLUE = 32780;
+inline constexpr int ID_MARBLE_YELLOW = 32781;
+inline constexpr int ID_MARBLE_GREEN = 32782;
+inline constexpr int ID_MARBLE_AQUA = 32783;
+inline constexpr int ID_MARBLE_PURPLE = 32784;
+
+// Board pictures.
+inline constexpr int ID_BOARD_DARK_MONO = 32785;
+inline constexpr int ID_BOARD_LIGHT_WOOD = 32786;
+inline constexpr int ID_BOARD_RED = 32787;
+inline constexpr int ID_BOARD_PALE_BLUE = 32788;
+inline constexpr int ID_BOARD_LIGHT_MONO = 32789;
+inline constexpr int ID_BOARD_DARK_WOOD = 32790;
+
+// Standard commands of the application shell.
+inline constexpr int ID_FILE_NEW = 57600;
+inline constexpr int ID_FILE_OPEN = 57601;
+inline constexpr int ID_FILE_SAVE = 57603;
+inline constexpr int ID_APP_ABOUT = 57664;
+inline constexpr int ID_APP_EXIT = 57665;
+
+// Strings of the shell and the status bar.
+inline constexpr int AFX_IDS_APP_TITLE = 57344;
+inline constexpr int AFX_IDS_IDLEMESSAGE = 57345;
+inline constexpr int ID_SEPARATOR = 0;
+inline constexpr int ID_INDICATOR_TURN = 59143;
+inline constexpr int ID_INDICATOR_PROGRESS = 59144;

@@ -1,0 +1,53 @@
+#include "ui/message_box.h"
+
+#include "res/resource.h"
+#include "res/string_table.h"
+#include "ui/wait_cursor.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QWidget>
+
+#include <utility>
+
+namespace {
+
+int ShowQtMessageBox(QWidget* pParent, const QString& text, unsigned nType) {
+    const bool bAsk = (nType & MB_OKCANCEL) != 0;
+    QMessageBox box(pParent);
+    box.setWindowTitle(LoadString(AFX_IDS_APP_TITLE));
+    box.setText(text);
+    box.setIcon((nType & MB_ICONQUESTION) ? QMessageBox::Question : QMessageBox::NoIcon);
+    if (bAsk) {
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Cancel);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+    }
+    // While the computer thinks the busy cursor is up; over a box the user must answer, the
+    // arrow is the right pointer. The busy cursor comes back when the box closes.
+    const CArrowOverWaitCursor arrow;
+    const int nAnswer = box.exec();
+    if (nAnswer == QMessageBox::Ok)
+        return IDOK;
+    return bAsk ? IDCANCEL : IDOK;
+}
+
+MessageBoxHandler& CurrentHandler() {
+    static MessageBoxHandler handler = ShowQtMessageBox;
+    return handler;
+}
+
+} // namespace
+
+int AfxMessageBox(const QString& text, unsigned nType) {
+    return CurrentHandler()(QApplication::activeWindow(), text, nType);
+}
+
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {
+    MessageBoxHandler previous = std::move(CurrentHandler());
+    CurrentHandler() = handler ? std::move(handler) : MessageBoxHandler(ShowQtMessageBox);
+    return previous;
+}
