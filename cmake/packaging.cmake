@@ -15,10 +15,9 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The first line is the synopsis; the rest is the extended description, a Japanese summary
-# included (the game itself speaks only Japanese).
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Ravelo2 is a two-player sowing game of the mancala family played against the
+# The extended description below the summary line, a Japanese summary included (the game itself
+# speaks only Japanese).
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Ravelo2 is a two-player sowing game of the mancala family played against the
 computer: two rows of six pits and a store at each end. Each turn you lift the
 marbles of one of your pits and sow them one by one round the board; a last
 marble in your own store gives another turn, and whoever first empties their
