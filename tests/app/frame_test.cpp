@@ -1,0 +1,158 @@
+#include "app/main_frame.h"
+#include "app/ravelo2_app.h"
+#include "app/ravelo2_doc.h"
+#include "flow/ravelo2_view.h"
+#include "message_recorder.h"
+#include "res/resource.h"
+#include "ui/command_menu.h"
+#include "ui/pictures.h"
+#include "ui/status_bar.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QStatusTipEvent>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString U(const char* psz) {
+    return QString::fromUtf8(psz);
+}
+
+class FrameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(m_app.InitInstance(CCommandLineInfo{}), 1);
+        m_pFrame = m_app.GetMainWnd();
+        ASSERT_NE(m_pFrame, nullptr);
+        m_pView = m_pFrame->GetActiveView();
+        ASSERT_NE(m_pView, nullptr);
+        m_pView->KillTimerForTest();
+    }
+    void TearDown() override { EXPECT_EQ(m_app.ExitInstance(), 1); }
+
+    CStatusBar* StatusBar() { return m_pFrame->GetStatusBar(); }
+
+    CRavelo2App m_app;
+    CMainFrame* m_pFrame = nullptr;
+    CRavelo2View* m_pView = nullptr;
+};
+
+TEST_F(FrameTest, TitleIsRavelo2WithCloseButtonAndNoSizing) {
+    EXPECT_EQ(m_pFrame->windowTitle(), QStringLiteral("Ravelo2"));
+    EXPECT_TRUE(m_pFrame->isVisible());
+    const Qt::WindowFlags flags = m_pFrame->windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowTitleHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(m_pFrame->minimumSize(), m_pFrame->maximumSize());
+    // A new document leaves the title as it was.
+    m_app.OnFileNew();
+    EXPECT_EQ(m_pFrame->windowTitle(), QStringLiteral("Ravelo2"));
+}
+
+TEST_F(FrameTest, ClientAreaIsMenuBarViewAndStatusBar) {
+    EXPECT_EQ(m_pFrame->centralWidget(), m_pView);
+    EXPECT_EQ(m_pView->size(), QSize(470, 128));
+    EXPECT_EQ(m_pView->minimumSize(), m_pView->maximumSize());
+    const int nExpected =
+        m_pFrame->menuBar()->sizeHint().height() + 128 + StatusBar()->sizeHint().height();
+    EXPECT_EQ(m_pFrame->height(), nExpected);
+    EXPECT_EQ(m_pFrame->width(), 470);
+    EXPECT_TRUE(m_pView->testAttribute(Qt::WA_OpaquePaintEvent));
+}
+
+TEST_F(FrameTest, IndicatorsShowUntilTheViewFirstPaints) {
+    ASSERT_EQ(StatusBar()->GetPaneCount(), 3);
+    EXPECT_EQ(StatusBar()->GetPaneText(0), U("ラヴェロへようこそ"));
+    // The window is shown but no paint has run yet on the offscreen platform.
+    EXPECT_EQ(StatusBar()->GetPaneText(1), U("人間側とコンピュータ."));
+    EXPECT_EQ(StatusBar()->GetPaneText(2), U("---％"));
+
+    const int nTurnWidth = StatusBar()->GetPaneWidth(1);
+    const int nProgressWidth = StatusBar()->GetPaneWidth(2);
+    const QFontMetrics metrics(StatusBar()->font());
+    EXPECT_GE(nTurnWidth, metrics.horizontalAdvance(U("人間側とコンピュータ.")));
+    EXPECT_GE(nProgressWidth, metrics.horizontalAdvance(U("---％")));
+    EXPECT_LT(nProgressWidth, nTurnWidth);
+
+    m_pView->grab(); // a real paint of the view
+    EXPECT_EQ(StatusBar()->GetPaneText(1), U("あなたの番です"));
+    EXPECT_EQ(StatusBar()->GetPaneText(2), U("---％"));
+    EXPECT_EQ(StatusBar()->GetPaneWidth(1), nTurnWidth);
+    EXPECT_EQ(StatusBar()->GetPaneWidth(2), nProgressWidth);
+}
+
+TEST_F(FrameTest, MenuPromptReplacesTheIdleTextWhileAnItemIsHighlighted) {
+    QAction* pAction = m_pFrame->GetCommandMenu()->FindAction(ID_BOARD_RED);
+    ASSERT_NE(pAction, nullptr);
+    EXPECT_EQ(pAction->statusTip(), U("ボードを厳しい赤色に変更"));
+    QStatusTipEvent prompt(pAction->statusTip());
+    QApplication::sendEvent(m_pFrame, &prompt);
+    EXPECT_EQ(StatusBar()->currentMessage(), U("ボードを厳しい赤色に変更"));
+    QStatusTipEvent none{QString()};
+    QApplication::sendEvent(m_pFrame, &none);
+    EXPECT_TRUE(StatusBar()->currentMessage().isEmpty());
+    EXPECT_EQ(StatusBar()->GetPaneText(0), U("ラヴェロへようこそ"));
+}
+
+TEST_F(FrameTest, MenuBarHoldsGameLevelBoardAndMarblePopups) {
+    const std::vector<QMenu*>& popups = m_pFrame->GetCommandMenu()->Popups();
+    ASSERT_EQ(popups.size(), 4u);
+    EXPECT_EQ(popups[0]->title(), U("ゲーム(&F)"));
+    EXPECT_EQ(popups[1]->title(), U("思考レベル(&L)"));
+    EXPECT_EQ(popups[2]->title(), U("ボード"));
+    EXPECT_EQ(popups[3]->title(), U("ビー玉"));
+}
+
+TEST_F(FrameTest, QuitCommandClosesTheWindow) {
+    EXPECT_EQ(m_pFrame->GetCommandMenu()->Execute(ID_APP_EXIT), 1);
+    EXPECT_FALSE(m_pFrame->isVisible());
+}
+
+TEST_F(FrameTest, NewDocumentLeavesTheGameAlone) {
+    m_pView->OnLButtonDown(64 + 2 * 57 + 5, 70); // pit 2 holds 4: an extra turn
+    m_pView->OnLButtonUp(64 + 2 * 57 + 5, 70);
+    ASSERT_TRUE(m_pView->Board().HasHistory());
+    const int nStore = m_pView->Board().GetCount(6, 0);
+    EXPECT_EQ(m_pFrame->GetCommandMenu()->Execute(ID_FILE_NEW), 1);
+    EXPECT_TRUE(m_pView->Board().HasHistory());
+    EXPECT_EQ(m_pView->Board().GetCount(6, 0), nStore);
+    EXPECT_TRUE(m_pView->Board().IsUserTurn());
+}
+
+TEST(AppExit, ExitCodeIsOneAndPicturesAreDropped) {
+    CRavelo2App app;
+    ASSERT_EQ(app.InitInstance(CCommandLineInfo{}), 1);
+    EXPECT_FALSE(g_bmpBoard.isNull());
+    EXPECT_FALSE(g_bmpMarble.isNull());
+    EXPECT_FALSE(g_bmpMarbleMask.isNull());
+    ASSERT_NE(g_hcurPick, nullptr);
+    ASSERT_NE(g_hcurArrow, nullptr);
+    app.GetMainWnd()->close();
+    EXPECT_EQ(app.ExitInstance(), 1);
+    EXPECT_TRUE(g_bmpBoard.isNull());
+    EXPECT_TRUE(g_bmpMarble.isNull());
+    EXPECT_TRUE(g_bmpMarbleMask.isNull());
+    EXPECT_EQ(app.GetMainWnd(), nullptr);
+}
+
+TEST(AppStart, PicturesOfTheStartAreLightWoodAndYellow) {
+    CRavelo2App app;
+    ASSERT_EQ(app.InitInstance(CCommandLineInfo{}), 1);
+    QImage board;
+    QImage marble;
+    LoadBitmapInto(board, IDB_BOARD_LIGHT_WOOD);
+    LoadBitmapInto(marble, IDB_MARBLE_YELLOW);
+    EXPECT_EQ(g_bmpBoard, board);
+    EXPECT_EQ(g_bmpMarble, marble);
+    EXPECT_EQ(app.ExitInstance(), 1);
+}
+
+} // namespace
