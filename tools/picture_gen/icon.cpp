@@ -22,6 +22,7 @@ namespace {
 struct Sample {
     Colour c;
     double alpha = 0;
+    bool marble = false;
 };
 
 struct Square {
@@ -105,7 +106,7 @@ Sample DrawIcon(double u, double v, double pixel) {
             }
             const double nx = (u - kPits[p].x - 3) / 2.8, ny = (v - kPits[p].y - 3) / 2.8;
             if (nx * nx + ny * ny <= 1) {
-                return {MarbleShade(m.base, nx, ny), 1};
+                return {MarbleShade(m.base, nx, ny), 1, true};
             }
         }
         return {SquareColour(kPits[p], u, v, pixel), 1};
@@ -119,13 +120,15 @@ Sample DrawIcon(double u, double v, double pixel) {
 }
 
 // Renders the design at size x size pixels, `samples` x `samples` a pixel; RGBA, not premultiplied.
-std::vector<std::uint8_t> Render(int size, int samples) {
+// `marblePixels`, when given, marks the pixels mostly covered by a marble.
+std::vector<std::uint8_t> Render(int size, int samples, std::vector<bool>* marblePixels = nullptr) {
     const double pixel = 32.0 / size;
     std::vector<std::uint8_t> rgba(static_cast<std::size_t>(size) * size * 4);
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
             Colour sum;
             double alpha = 0;
+            int marbleSamples = 0;
             for (int sy = 0; sy < samples; ++sy) {
                 for (int sx = 0; sx < samples; ++sx) {
                     const double u = (x + (sx + 0.5) / samples) * pixel;
@@ -133,7 +136,11 @@ std::vector<std::uint8_t> Render(int size, int samples) {
                     const Sample s = DrawIcon(u, v, pixel);
                     sum = sum + s.c * s.alpha;
                     alpha += s.alpha;
+                    marbleSamples += s.marble;
                 }
+            }
+            if (marblePixels) {
+                marblePixels->push_back(2 * marbleSamples > samples * samples);
             }
             const std::size_t at = (static_cast<std::size_t>(y) * size + x) * 4;
             const Rgb c = alpha > 0 ? ToRgb(sum * (1 / alpha)) : Rgb{};
@@ -147,11 +154,14 @@ std::vector<std::uint8_t> Render(int size, int samples) {
     return rgba;
 }
 
+constexpr int kIconBoardColours = 8;
+
 } // namespace
 
 bool WriteIcon(const std::string& outdir) {
     for (int size : {32, 48, 64, 128, 256}) {
-        const std::vector<std::uint8_t> rgba = Render(size, size <= 64 ? 8 : 4);
+        std::vector<bool> marblePixels;
+        const std::vector<std::uint8_t> rgba = Render(size, size <= 64 ? 8 : 4, &marblePixels);
         if (!WriteRgbaPng(outdir + "/app_icon_" + std::to_string(size) + ".png", size, size,
                           rgba)) {
             return false;
@@ -159,22 +169,31 @@ bool WriteIcon(const std::string& outdir) {
         if (size != 32) {
             continue;
         }
-        std::vector<Rgb> opaque;
-        for (std::size_t at = 0; at < rgba.size(); at += 4) {
-            if (rgba[at + 3] >= 128) {
-                opaque.push_back({rgba[at], rgba[at + 1], rgba[at + 2]});
+        // Sixteen colours go a short way: the board and pits get eight, the marbles seven, so
+        // that each marble keeps a shadow, a body and a highlight.
+        std::vector<Rgb> boardColours, marbleColours;
+        for (std::size_t p = 0; p < marblePixels.size(); ++p) {
+            const std::uint8_t* px = &rgba[p * 4];
+            if (px[3] >= 128) {
+                (marblePixels[p] ? marbleColours : boardColours).push_back({px[0], px[1], px[2]});
             }
         }
         std::vector<Rgb> palette = {{0, 0, 0}};
-        for (Rgb c : ChoosePalette(opaque, 15)) {
-            palette.push_back(c == Rgb{0, 0, 0} ? Rgb{1, 1, 1} : c);
+        for (const auto& [colours, count] : {std::pair{&boardColours, kIconBoardColours},
+                                             {&marbleColours, 15 - kIconBoardColours}}) {
+            for (Rgb c : ChoosePalette(*colours, count)) {
+                palette.push_back(c == Rgb{0, 0, 0} ? Rgb{1, 1, 1} : c);
+            }
         }
         std::vector<std::uint8_t> pixels(32 * 32, 0);
         for (std::size_t p = 0; p < pixels.size(); ++p) {
             const std::uint8_t* px = &rgba[p * 4];
             if (px[3] >= 128) {
+                const Colour c = FromRgb(px[0], px[1], px[2]);
                 pixels[p] = static_cast<std::uint8_t>(
-                    NearestIndex(palette, 1, 15, FromRgb(px[0], px[1], px[2])));
+                    marblePixels[p]
+                        ? NearestIndex(palette, 1 + kIconBoardColours, 15 - kIconBoardColours, c)
+                        : NearestIndex(palette, 1, kIconBoardColours, c));
             }
         }
         if (!WriteIndexedBmp(outdir + "/app_icon.bmp", 32, 32, 4, palette, pixels)) {
