@@ -81,8 +81,10 @@ QAction* CCommandMenu::FindAction(int nID) const {
 
 void CCommandMenu::ApplyTo(QAction* pAction, const CCmdUI& cmdUI) const {
     pAction->setEnabled(cmdUI.m_bEnabled != 0);
+    // Only a checked item is checkable: an unchecked one shows no empty box, just the space
+    // that the popup keeps for check marks.
     if (cmdUI.m_nCheck >= 0) {
-        pAction->setCheckable(true);
+        pAction->setCheckable(cmdUI.m_nCheck != 0);
         pAction->setChecked(cmdUI.m_nCheck != 0);
     }
 }
