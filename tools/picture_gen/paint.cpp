@@ -253,10 +253,6 @@ int NearestIndex(const std::vector<Rgb>& palette, int first, int count, Colour c
     return best;
 }
 
-} // namespace picgen
-
-namespace picgen {
-
 double SinDeg(double deg) {
     const double x = deg * (3.14159265358979323846 / 180.0);
     const double x2 = x * x;

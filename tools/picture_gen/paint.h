@@ -51,10 +51,6 @@ std::vector<Rgb> ChoosePalette(const std::vector<Rgb>& pixels, int count);
 // Index of the palette entry nearest to c among entries [first, first + count).
 int NearestIndex(const std::vector<Rgb>& palette, int first, int count, Colour c);
 
-} // namespace picgen
-
-namespace picgen {
-
 // Sine and cosine of an angle in degrees (|deg| <= 90) from their Taylor series, exact enough
 // for drawing and, unlike std::sin, the same to the last bit on every build.
 double SinDeg(double deg);
