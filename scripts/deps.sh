@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Ravelo2 needs, only those that are missing.
+# Usage: scripts/deps.sh build|test
+set -euo pipefail
+
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
+          fonts-ipafont-gothic libgtest-dev libbenchmark-dev)
+if [[ "${1:-build}" == test ]]; then
+    packages+=(xvfb xauth desktop-file-utils appstream dpkg-dev clang libclang-rt-14-dev)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo_cmd=()
+if [[ $(id -u) -ne 0 ]]; then
+    sudo_cmd=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+"${sudo_cmd[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
