@@ -36,7 +36,9 @@ Choice Choose(const Line& line, int nLevel, std::uint32_t nSeed = 1) {
     return {nPit, board.GetLastChoice(), board.GetProgress()};
 }
 
-std::vector<int> Scores(const ChoiceReport& r) { return {r.nScores, r.nScores + 6}; }
+std::vector<int> Scores(const ChoiceReport& r) {
+    return {r.nScores, r.nScores + 6};
+}
 
 TEST(ChooserLevel2, StartPositionScoresAndPlaysPitZero) {
     const Choice c = Choose(kStart, 2);
@@ -94,9 +96,9 @@ TEST(ChooserForced, EveryLevelTakesTheFirstMoveOfItsChainWithoutProgress) {
 TEST(ChooserSearch, DepthGrowsAsMarblesLeaveThePits) {
     struct {
         int nInPlay, nLevel3, nLevel4;
-    } const table[] = {{48, 0, 0},  {33, 0, 0},  {32, 8, 10}, {25, 8, 10}, {24, 10, 13},
+    } const table[] = {{48, 0, 0},   {33, 0, 0},   {32, 8, 10},  {25, 8, 10},  {24, 10, 13},
                        {13, 10, 13}, {12, 14, 19}, {11, 14, 19}, {10, 20, 28}, {9, 20, 28},
-                       {8, 28, 40}, {7, 38, 55},  {1, 38, 55}};
+                       {8, 28, 40},  {7, 38, 55},  {1, 38, 55}};
     for (const auto& row : table) {
         EXPECT_EQ(CGameBoard::SearchDepthFor(row.nInPlay, 0), row.nLevel3) << row.nInPlay;
         EXPECT_EQ(CGameBoard::SearchDepthFor(row.nInPlay, 1), row.nLevel4) << row.nInPlay;

@@ -44,7 +44,9 @@ TEST(SearchTerminal, AFinishTheOpponentCannotSpoilCountsWithoutTheMove) {
     EXPECT_NE(ValueOf(spoilable, 1, 0), 1);
 }
 
-TEST(SearchDepth, NothingDecidedAtDepthZeroIsEven) { EXPECT_EQ(ValueOf(kStart, 0, 0), 0); }
+TEST(SearchDepth, NothingDecidedAtDepthZeroIsEven) {
+    EXPECT_EQ(ValueOf(kStart, 0, 0), 0);
+}
 
 TEST(SearchHeuristic, EvenRepliesAreJudgedByTheComputersReachIntoPitZero) {
     // From the start every reply is even at depth 1; computer pit 3 (4 + 3 = 7) reaches the
