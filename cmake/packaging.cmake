@@ -17,7 +17,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The extended description below the summary line, a Japanese summary included (the game itself
 # speaks only Japanese).
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Ravelo2 is a two-player sowing game of the mancala family played against the
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Ravelo2 is a two-player pit-and-marble sowing game played against the
 computer: two rows of six pits and a store at each end. Each turn you lift the
 marbles of one of your pits and sow them one by one round the board; a last
 marble in your own store gives another turn, and whoever first empties their

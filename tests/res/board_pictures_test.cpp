@@ -1,4 +1,4 @@
-// The six board pictures: the 14 squares of Part 4.1 at their exact places, recessed and darker
+// The six board pictures: the 14 squares at the exact places where the game draws marbles, recessed and darker
 // than the board, nothing else drawn on the board, and each board the colour its menu item names.
 //
 // The generator keeps colour-table entries 0-127 for the background and 128-255 for the squares,
@@ -17,7 +17,7 @@ struct Origin {
     int x, y;
 };
 
-// Part 4.1's table, written out rather than computed.
+// The square origins, written out rather than computed.
 const Origin kSquares[14] = {
     {64, 64}, {121, 64}, {178, 64}, {235, 64}, {292, 64}, {349, 64}, {406, 36}, // user row, store
     {349, 7}, {292, 7},  {235, 7},  {178, 7},  {121, 7},  {64, 7},   {7, 35},   // computer row
@@ -182,7 +182,7 @@ Mean BackgroundMean(const Bmp& bmp) {
     return m.Done();
 }
 
-// Each file holds the board its menu item names (Part 4.3), not another one.
+// Each file holds the board its menu item names, not another one.
 TEST(BoardColours, EachBoardIsTheColourItsNameSays) {
     Bmp bmp;
     ASSERT_TRUE(LoadBmp("board_dark_mono.bmp", bmp));

@@ -1,4 +1,4 @@
-// Readers for the committed pictures, written from the file format specifications and sharing
+// Readers for the committed pictures, written from the BMP and PNG file formats and sharing
 // no code with the generator, so that a fault in its writer cannot hide itself here.
 #pragma once
 

@@ -1,4 +1,4 @@
-// Every picture of Part 5.2 is committed with the size, depth and colour table the program expects.
+// Every picture of the game is committed with the size, depth and colour table the program expects.
 #include "picture_support.h"
 
 #include <filesystem>

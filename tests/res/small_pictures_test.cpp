@@ -9,7 +9,7 @@ namespace {
 
 const Rgb kWhite = {255, 255, 255}, kBlack = {0, 0, 0};
 
-// --- Marbles and mask (Part 4.2: AND the mask, then OR the marble) ----------------------------
+// --- Marbles and mask (drawn by AND-ing the mask, then OR-ing the marble) ----------------------------
 
 struct MarbleFile {
     const char* file;

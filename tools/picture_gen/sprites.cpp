@@ -88,7 +88,7 @@ double RoundedBoxDistance(Point p, Point c, double hx, double hy, double r) {
     return std::sqrt(ox * ox + oy * oy) + std::min(std::max(qx, qy), 0.0) - r;
 }
 
-// The hand in its own frame: fingers up, thumb to the left, palm centred near the origin. Part 0
+// The hand in its own frame: fingers up, thumb to the left, palm centred near the origin. Piece 0
 // is the palm, 1-4 the fingers from index to little finger, 5 the thumb.
 constexpr int kHandParts = 6;
 
