@@ -1,8 +1,8 @@
 // The six board pictures (bitmaps 152-157): 463 x 122, 8 bits a pixel. A textured background with
-// the 12 pits and 2 stores cut into it, at the places where the game draws the marbles, as recessed 50 x 50 squares. Light falls from
-// the upper left, so a square's top and left walls lie in shadow and its bottom and right walls
-// catch the light; its floor is darker than the board so that the marbles, drawn from the
-// square's top-left corner in lines of five, stand out.
+// the 12 pits and 2 stores cut into it, at the places where the game draws the marbles, as recessed
+// 50 x 50 squares. Light falls from the upper left, so a square's top and left walls lie in shadow
+// and its bottom and right walls catch the light; its floor is darker than the board so that the
+// marbles, drawn from the square's top-left corner in lines of five, stand out.
 //
 // Palette layout, which tests/res relies on: entries 0-127 colour the background only, entries
 // 128-255 colour the squares only, so every pixel says whether it belongs to a square.
@@ -33,7 +33,8 @@ struct BoardStyle {
     double floor;    // brightness of a square's floor relative to the board
 };
 
-// Square origins, as the game places them: user row pits 0-5, user store, computer row pits 0-5, its store.
+// Square origins, as the game places them: user row pits 0-5, user store, computer row pits 0-5,
+// its store.
 struct Origin {
     int x, y;
 };
