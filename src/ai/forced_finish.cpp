@@ -1,3 +1,4 @@
+#include "ai/forced_finish_table.h"
 #include "rules/game_board.h"
 
 #include <algorithm>
@@ -40,6 +41,16 @@ int CGameBoard::FirstForcedMove(int nRow) const {
 }
 
 int CGameBoard::CanForceFinish(int bSide) {
+    const std::int32_t* pits = m_nCount[bSide ? kUserRow : kComputerRow];
+    // A negative count cannot arise in play; only the move-by-move chain says what it means.
+    if (m_nSearchMode == kSearchPlain ||
+        (pits[0] | pits[1] | pits[2] | pits[3] | pits[4] | pits[5]) < 0) {
+        return CanForceFinishByTrial(bSide);
+    }
+    return forced_finish_table::RowCanFinish(pits);
+}
+
+int CGameBoard::CanForceFinishByTrial(int bSide) {
     const int nRow = bSide ? kUserRow : kComputerRow;
     std::int32_t snapshot[2][kPlaces];
     std::memcpy(snapshot, m_nCount, sizeof snapshot);

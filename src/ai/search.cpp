@@ -4,13 +4,20 @@
 #include <cstring>
 
 int CGameBoard::SearchValue(int nDepth, int bProgress) {
+    if (m_nSearchMode == kSearchFast && PrepareFastSearch(nDepth)) {
+        return SearchValueFast(nDepth, bProgress);
+    }
+    return SearchValuePlain(nDepth, bProgress);
+}
+
+int CGameBoard::SearchValuePlain(int nDepth, int bProgress) {
     // An abandoned search only has to get out quickly; its values are never used.
     if (m_bStopRequested.load(std::memory_order_relaxed)) {
         return 0;
     }
     const std::int32_t bTurn = m_bUserTurn;
-    const int bUserFinishes = CanForceFinish(kSideUser);
-    const int bComputerFinishes = CanForceFinish(kSideComputer);
+    const int bUserFinishes = CanForceFinishByTrial(kSideUser);
+    const int bComputerFinishes = CanForceFinishByTrial(kSideComputer);
 
     // A side that can empty its row by force, with the move, has won. Without the move it has
     // still won when the opponent cannot send a single marble into its row.
@@ -42,7 +49,7 @@ int CGameBoard::SearchValue(int nDepth, int bProgress) {
         for (int p = 0; p < kPits; ++p) {
             if (m_nCount[kUserRow][p] > 0) {
                 TrialMove(kUserRow, p);
-                const int v = SearchValue(nDepth - 1, 0);
+                const int v = SearchValuePlain(nDepth - 1, 0);
                 std::memcpy(m_nCount, snapshot, sizeof snapshot);
                 m_bUserTurn = bTurn;
                 nLargest = std::max(nLargest, v);
@@ -66,7 +73,7 @@ int CGameBoard::SearchValue(int nDepth, int bProgress) {
         for (int p = 0; p < kPits; ++p) {
             if (m_nCount[kComputerRow][p] > 0) {
                 TrialMove(kComputerRow, p);
-                const int v = SearchValue(nDepth - 1, 0);
+                const int v = SearchValuePlain(nDepth - 1, 0);
                 std::memcpy(m_nCount, snapshot, sizeof snapshot);
                 m_bUserTurn = 0;
                 nLargest = std::max(nLargest, v);
@@ -88,10 +95,10 @@ int CGameBoard::SearchValue(int nDepth, int bProgress) {
     // computer keeps a move that lands exactly in the user's first pit.
     const int h = nDepth / 2;
     int r = 0;
-    if (CanForceFinish(kSideUser)) {
+    if (CanForceFinishByTrial(kSideUser)) {
         r = -(h + 1);
     }
-    if (CanForceFinish(kSideComputer)) {
+    if (CanForceFinishByTrial(kSideComputer)) {
         r = h + 1;
     }
     if (BestPitScore(kComputerRow) < 10) {

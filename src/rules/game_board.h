@@ -4,6 +4,8 @@
 
 #include <atomic>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 
 // The drawing members are defined by the window layer; the rules only name the types.
 class QPainter;
@@ -21,6 +23,19 @@ inline constexpr int kMarbles = 48;   // marbles in a game
 inline constexpr int kStartCount = 4; // marbles per pit at the start
 
 using Position = std::int32_t[2][kPlaces];
+
+// How SearchValue works out its values. Both give the same value for every position; the plain
+// search walks the whole tree every time and stays as the reference, the fast one remembers the
+// values of positions it has searched.
+inline constexpr int kSearchPlain = 0;
+inline constexpr int kSearchFast = 1;
+
+// One slot of the fast search's table: a searched position with its side to move, remaining
+// depth and value (the layout belongs to src/ai).
+struct SearchSlot {
+    std::uint64_t nKey;
+    std::uint64_t nKeyAndValue;
+};
 
 // One move of the history, newest first.
 struct MoveRecord {
@@ -89,6 +104,7 @@ public:
     void TrialMove(int nRow, int nPit);
     int FirstForcedMove(int nRow) const;
     int CanForceFinish(int bSide);
+    int CanForceFinishByTrial(int bSide); // the chain played out move by move; the reference
     static int PitScore(int nCount, int nPit);
     int BestPitScore(int nRow) const;
     int SearchValue(int nDepth, int bProgress);
@@ -103,6 +119,12 @@ public:
     static int SearchDepthFor(int nMarblesInPlay, int bDeep);
     int MarblesInPlay() const;
     const ChoiceReport& GetLastChoice() const { return m_lastChoice; }
+
+    // The search the computer player uses; fast unless a caller asks for the reference.
+    void SetSearchMode(int nMode) {
+        m_nSearchMode = nMode == kSearchPlain ? kSearchPlain : kSearchFast;
+    }
+    int GetSearchMode() const { return m_nSearchMode; }
 
     // A stop request makes a running search return at once and ThinkAndMove play nothing.
     // The window sets it before joining the worker and clears it before starting the next one.
@@ -121,6 +143,14 @@ private:
     void AddProgress(int nDelta);
     int ChooseBySearch(int& nPit, int& nRow, int bDeep);
     int TakeForcedFinish(int& nPit, int& nRow);
+    int SearchValuePlain(int nDepth, int bProgress);
+    int SearchValueFast(int nDepth, int bProgress);
+    int SearchWindow(int nDepth, int bProgress, int nLow, int nHigh);
+    int PrepareFastSearch(int nDepth);
+
+    struct FreeBlock {
+        void operator()(void* p) const noexcept { std::free(p); }
+    };
 
     std::atomic<std::int32_t> m_nProgress{0};
     std::int32_t m_nCount[2][kPlaces] = {};
@@ -133,4 +163,10 @@ private:
     std::atomic<std::int32_t> m_bStopRequested{0};
     CRandom m_random;
     ChoiceReport m_lastChoice;
+
+    // The fast search's table, allocated once before the first fast search and kept with the
+    // board: its values stay true for every later search.
+    int m_nSearchMode = kSearchFast;
+    std::unique_ptr<void, FreeBlock> m_pSlotBlock;
+    SearchSlot* m_pSlots = nullptr; // inside m_pSlotBlock, aligned to whole buckets
 };

@@ -13,7 +13,8 @@ using testing_support::Snapshot;
 namespace {
 
 // Ten marbles in play: level 4 searches 28 plies deep here, which takes the plain search many
-// seconds, so the stop always arrives while the search runs.
+// seconds, so the stop always arrives while the search runs. The fast search would be done
+// before the stop could land, so these boards ask for the plain one.
 const Line kSlow{0, 2, 0, 0, 0, 0, 28, 1, 1, 2, 1, 3, 0, 10};
 
 // The window stops a thinking computer from its own thread: the search must notice, give up,
@@ -21,6 +22,7 @@ const Line kSlow{0, 2, 0, 0, 0, 0, 28, 1, 1, 2, 1, 3, 0, 10};
 TEST(ThreadStop, AStopFromAnotherThreadAbandonsTheMove) {
     for (int round = 0; round < 3; ++round) {
         CGameBoard board;
+        board.SetSearchMode(kSearchPlain);
         PutPosition(board, kSlow, 0);
         board.SetLevel(4);
         std::atomic<int> bDone{0};

@@ -1,0 +1,151 @@
+#include "rules/game_board.h"
+#include "support/positions.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <atomic>
+#include <random>
+#include <string>
+#include <thread>
+
+using testing_support::Line;
+using testing_support::PutPosition;
+using testing_support::Snapshot;
+
+namespace {
+
+// Depths at which the plain search stays quick enough to be the reference in every build.
+int DepthFor(std::mt19937& rng, int nInPlay, int nScale) {
+    const int nMost = nInPlay <= 6 ? 12 : nInPlay <= 10 ? 9 : nInPlay <= 16 ? 7 : 5;
+    return std::uniform_int_distribution<int>(0, nMost + nScale)(rng);
+}
+
+// One board for all fast searches, so that later searches meet the values and bounds that
+// earlier ones left in its table; the plain search starts afresh every time.
+void CompareValues(std::uint32_t nSeed, int nPositions, int nScale) {
+    std::mt19937 rng(nSeed);
+    CGameBoard fast;
+    for (int i = 0; i < nPositions; ++i) {
+        const int nInPlay = std::uniform_int_distribution<int>(2, 24)(rng);
+        const Line line = testing_support::RandomPosition(rng, nInPlay);
+        const int bTurn = std::uniform_int_distribution<int>(0, 1)(rng);
+        const int nDepth = DepthFor(rng, nInPlay, nScale);
+        const int bProgress = i % 3 == 0 ? 1 : 0;
+
+        CGameBoard plain;
+        plain.SetSearchMode(kSearchPlain);
+        PutPosition(plain, line, bTurn);
+        const int nPlainValue = plain.SearchValue(nDepth, bProgress);
+
+        PutPosition(fast, line, bTurn);
+        const int nProgressBefore = fast.GetProgress();
+        const int nFastValue = fast.SearchValue(nDepth, bProgress);
+        const std::string where = "position " + std::to_string(i) + ", depth " +
+                                  std::to_string(nDepth) + ", user to move " +
+                                  std::to_string(bTurn);
+        ASSERT_EQ(nFastValue, nPlainValue) << where;
+        ASSERT_EQ(fast.GetProgress() - nProgressBefore, plain.GetProgress()) << where;
+        ASSERT_EQ(Snapshot(fast), line) << where;
+        ASSERT_EQ(fast.IsUserTurn(), bTurn) << where;
+    }
+}
+
+TEST(FastSearch, GivesThePlainValueAndProgressEverywhere) {
+    CompareValues(2024, 4000, 2);
+}
+
+TEST(FastSearchLong, GivesThePlainValueOnADeepSweep) {
+    CompareValues(77, 100000, 6);
+}
+
+struct Choice {
+    int nPit = -1;
+    int nRow = -1;
+    int nProgress = -1;
+    ChoiceReport report;
+};
+
+Choice ChooseWith(CGameBoard& board, const Line& line, int nLevel, std::uint32_t nSeed) {
+    PutPosition(board, line, 0);
+    board.SeedRandom(nSeed);
+    Choice choice;
+    if (nLevel == 3) {
+        board.ChooseMoveLevel3(choice.nPit, choice.nRow);
+    } else {
+        board.ChooseMoveLevel4(choice.nPit, choice.nRow);
+    }
+    choice.nProgress = board.GetProgress();
+    choice.report = board.GetLastChoice();
+    return choice;
+}
+
+void ExpectSameChoice(const Choice& fast, const Choice& plain, const std::string& where) {
+    EXPECT_EQ(fast.nPit, plain.nPit) << where;
+    EXPECT_EQ(fast.nRow, plain.nRow) << where;
+    EXPECT_EQ(fast.nProgress, plain.nProgress) << where;
+    EXPECT_EQ(fast.report.bForced, plain.report.bForced) << where;
+    EXPECT_EQ(fast.report.nDepth, plain.report.nDepth) << where;
+    EXPECT_EQ(fast.report.bHasScores, plain.report.bHasScores) << where;
+    for (int i = 0; i < kPits; ++i) {
+        EXPECT_EQ(fast.report.nScores[i], plain.report.nScores[i]) << where << ", pit " << i;
+    }
+}
+
+// Levels 3 and 4 as the player meets them: every score, the depth, the pit drawn from the same
+// seed and the progress at the end agree. Marbles in play are kept where the plain search
+// answers within a fraction of a second.
+TEST(FastSearch, ChoosersReportTheSameAsWithThePlainSearch) {
+    std::mt19937 rng(31337);
+    CGameBoard fast;
+    int nSearched = 0;
+    for (int i = 0; i < 24; ++i) {
+        const int nLevel = 3 + i % 2;
+        const int nInPlay = std::uniform_int_distribution<int>(nLevel == 3 ? 20 : 25, 32)(rng);
+        const Line line = testing_support::RandomPosition(rng, nInPlay);
+        CGameBoard plain;
+        plain.SetSearchMode(kSearchPlain);
+        const Choice expected = ChooseWith(plain, line, nLevel, 500 + i);
+        const Choice got = ChooseWith(fast, line, nLevel, 500 + i);
+        ExpectSameChoice(got, expected, "position " + std::to_string(i));
+        nSearched += expected.report.nDepth > 1 ? 1 : 0;
+    }
+    EXPECT_GT(nSearched, 12);
+}
+
+// A search abandoned by a stop request works out values from cut-short children; none of them
+// may be met by a later search on the same board.
+TEST(FastSearch, AStoppedSearchLeavesNothingWrongBehind) {
+    const Line kHard[] = {
+        {1, 1, 0, 0, 1, 0, 31, 1, 3, 1, 1, 0, 1, 7},
+        {1, 0, 1, 0, 1, 0, 38, 2, 1, 0, 1, 1, 2, 0},
+        {1, 1, 0, 0, 1, 0, 12, 3, 1, 1, 1, 0, 1, 26},
+    };
+    int nStoppedMidway = 0;
+    for (const Line& line : kHard) {
+        CGameBoard board;
+        PutPosition(board, line, 0);
+        board.SetLevel(4);
+        std::atomic<int> bDone{0};
+        std::thread worker([&] {
+            board.ThinkAndMove();
+            bDone.store(1, std::memory_order_release);
+        });
+        // Progress 3 is the first candidate's first reply searched: the search is under way.
+        while (board.GetProgress() < 3 && !bDone.load(std::memory_order_acquire)) {
+            std::this_thread::yield();
+        }
+        board.RequestStop();
+        worker.join();
+        nStoppedMidway += board.HasHistory() ? 0 : 1;
+        board.ClearStop();
+
+        CGameBoard fresh;
+        const Choice expected = ChooseWith(fresh, line, 4, 9);
+        const Choice got = ChooseWith(board, line, 4, 9);
+        ExpectSameChoice(got, expected, "after a stop");
+    }
+    EXPECT_GT(nStoppedMidway, 0);
+}
+
+} // namespace
