@@ -20,7 +20,8 @@ std::string ReadText(const std::string& path) {
 
 std::map<std::string, std::string> DesktopEntry() {
     std::map<std::string, std::string> keys;
-    std::istringstream lines(ReadText(std::string(RAVELO2_DESKTOP_DIR) + "/" + kAppId + ".desktop"));
+    std::istringstream lines(
+        ReadText(std::string(RAVELO2_DESKTOP_DIR) + "/" + kAppId + ".desktop"));
     std::string line;
     while (std::getline(lines, line)) {
         const auto eq = line.find('=');

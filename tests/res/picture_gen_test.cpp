@@ -49,20 +49,6 @@ TEST(PictureGenerator, ReproducesTheCommittedPicturesByteForByte) {
     fs::remove_all(out);
 }
 
-TEST(PictureGenerator, TwoRunsWriteTheSameBytes) {
-    const fs::path a = ScratchDir("a");
-    const fs::path b = ScratchDir("b");
-    fs::remove_all(a);
-    fs::remove_all(b);
-    ASSERT_EQ(RunGenerator(a), "");
-    ASSERT_EQ(RunGenerator(b), "");
-    for (const std::string& name : FileNames(a)) {
-        EXPECT_TRUE(ReadBytes((a / name).string()) == ReadBytes((b / name).string())) << name;
-    }
-    fs::remove_all(a);
-    fs::remove_all(b);
-}
-
 TEST(PictureGenerator, RefusesAMissingArgument) {
     const std::string command = std::string("\"") + RAVELO2_PICTURE_GEN + "\" >/dev/null 2>&1";
     EXPECT_NE(std::system(command.c_str()), 0);
