@@ -29,5 +29,9 @@ int RunCli(std::span<const std::string_view> args, std::istream& in, std::ostrea
         break;
     }
     out << UsageText() << std::flush;
-    return out ? kExitOk : kExitFault;
+    if (!out) {
+        err << "ravelo2-cli: the usage could not be written\n";
+        return kExitFault;
+    }
+    return kExitOk;
 }
