@@ -10,7 +10,7 @@
 namespace {
 
 // Nodes this close to the leaves are cheaper to search again than to look up.
-constexpr int kShallowestKept = 1;
+constexpr int kShallowestKept = 2;
 
 // The table's alignment: the size of a huge page on x86-64.
 constexpr std::uintptr_t kHugePage = std::uintptr_t{2} << 20;
@@ -134,18 +134,22 @@ int CGameBoard::SearchWindow(int nDepth, int bProgress, int nLow, int nHigh) {
 
     // When every child comes out even, who could finish and whether the computer keeps a move
     // that lands exactly in the user's first pit decide. The forced-finish answers of this node
-    // hold for the heuristic too: the children leave the counts as they found them.
-    const int h = nDepth / 2;
-    int nHeuristic = 0;
-    if (bUserFinishes) {
-        nHeuristic = -(h + 1);
-    }
-    if (bComputerFinishes) {
-        nHeuristic = h + 1;
-    }
-    if (BestPitScore(kComputerRow) < 10) {
-        nHeuristic = -(h + 1);
-    }
+    // hold for the heuristic too: the children leave the counts as they found them. Most nodes
+    // never need it, so it is worked out only when asked for.
+    const auto heuristic = [&] {
+        const int h = nDepth / 2;
+        int r = 0;
+        if (bUserFinishes) {
+            r = -(h + 1);
+        }
+        if (bComputerFinishes) {
+            r = h + 1;
+        }
+        if (BestPitScore(kComputerRow) < 10) {
+            r = -(h + 1);
+        }
+        return r;
+    };
 
     std::int32_t snapshot[2][kPlaces];
     std::memcpy(snapshot, m_nCount, sizeof snapshot);
@@ -182,7 +186,7 @@ int CGameBoard::SearchWindow(int nDepth, int bProgress, int nLow, int nHigh) {
                 }
                 // Whatever the rest give, the node can no longer rise above nLow.
                 if (bHaveMin && ((nMin > 0 && nMin <= nLow) ||
-                                 (nMin == 0 && nLow >= 1 && (bSomeAbove || nLow >= nHeuristic)))) {
+                                 (nMin == 0 && nLow >= 1 && (bSomeAbove || nLow >= heuristic())))) {
                     return finish(nLow);
                 }
             }
@@ -193,11 +197,11 @@ int CGameBoard::SearchWindow(int nDepth, int bProgress, int nLow, int nHigh) {
         if (!bHaveMin) {
             return finish(nHigh); // every child at least max(nHigh, 1)
         }
-        return finish(clamp(nMin > 0 ? nMin : (bSomeAbove ? 1 : nHeuristic)));
+        return finish(clamp(nMin > 0 ? nMin : (bSomeAbove ? 1 : heuristic())));
     }
 
     // Below the floor a child changes nothing that could lift the node above nLow.
-    const int nFloor = nLow >= 0 && nLow >= nHeuristic ? nLow : std::min(nLow, -1);
+    const int nFloor = nLow >= 0 && nLow >= heuristic() ? nLow : std::min(nLow, -1);
     const int nCeiling = std::max(nHigh, 1);
     int bHaveMax = 0; // nMax: the best child known exactly
     int nMax = 0;
@@ -230,5 +234,5 @@ int CGameBoard::SearchWindow(int nDepth, int bProgress, int nLow, int nHigh) {
     if (!bHaveMax) {
         return finish(nLow); // every child at most nFloor
     }
-    return finish(clamp(nMax != 0 ? nMax : (bSomeBelow ? -1 : nHeuristic)));
+    return finish(clamp(nMax != 0 ? nMax : (bSomeBelow ? -1 : heuristic())));
 }

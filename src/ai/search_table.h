@@ -11,7 +11,7 @@
 namespace search_table {
 
 inline constexpr int kSlotsPerBucket = 4;
-inline constexpr int kBucketBits = 19; // 32 MiB
+inline constexpr int kBucketBits = 17; // 8 MiB
 inline constexpr std::size_t kBuckets = std::size_t{1} << kBucketBits;
 inline constexpr std::size_t kBucketBytes = kSlotsPerBucket * sizeof(SearchSlot);
 inline constexpr std::size_t kBytes = kBuckets * kBucketBytes;
