@@ -28,6 +28,7 @@ int AnswerChoice(const CliOptions& options, const Position& pos, std::uint32_t n
     board.SetUserTurn(0);
     board.SetRunning(1);
     board.SetLevel(options.nLevel);
+    board.SetSearchMode(options.bPlainSearch ? kSearchPlain : kSearchFast);
     board.SeedRandom(nSeed);
 
     int nPit = -1;
@@ -54,6 +55,7 @@ int AnswerValue(const CliOptions& options, const Position& pos, std::uint32_t, s
     board.SetPosition(pos);
     board.SetUserTurn(options.bUserToMove);
     board.SetRunning(1);
+    board.SetSearchMode(options.bPlainSearch ? kSearchPlain : kSearchFast);
     out << FormatValueJson(board.SearchValue(options.nDepth, 0)) << '\n' << std::flush;
     return kExitOk;
 }

@@ -113,6 +113,15 @@ const std::array kOptions = {
                    o.nGames = static_cast<int>(n);
                    return true;
                }},
+    OptionSpec{"--search", kAnalyse | kValue | kPlay, 1, "plain|fast",
+               [](CliOptions& o, std::span<const std::string_view> v, std::string& e) {
+                   if (v[0] == "plain" || v[0] == "fast") {
+                       o.bPlainSearch = v[0] == "plain" ? 1 : 0;
+                       return true;
+                   }
+                   e = "--search takes plain or fast, not " + QuoteForMessage(v[0]);
+                   return false;
+               }},
     OptionSpec{"--progress", kPlay, 0, "",
                [](CliOptions& o, std::span<const std::string_view>, std::string&) {
                    o.bProgress = 1;
@@ -232,9 +241,10 @@ CliParse ParseCommandLine(std::span<const std::string_view> args) {
 }
 
 std::string UsageText() {
-    return "usage: ravelo2-cli analyse [--level N] [--seed S]\n"
-           "       ravelo2-cli value --depth D --to-move user|computer\n"
-           "       ravelo2-cli play --levels A B [--games N] [--seed S] [--progress]\n"
+    return "usage: ravelo2-cli analyse [--level N] [--seed S] [--search plain|fast]\n"
+           "       ravelo2-cli value --depth D --to-move user|computer [--search plain|fast]\n"
+           "       ravelo2-cli play --levels A B [--games N] [--seed S] [--search plain|fast]\n"
+           "                        [--progress]\n"
            "       ravelo2-cli --help\n"
            "\n"
            "analyse and value read positions from standard input, one a line: 14 counts\n"
@@ -257,6 +267,9 @@ std::string UsageText() {
            "          --games N     number of games (default 100)\n"
            "          --seed S      tie-break seed (default: the clock)\n"
            "          --progress    one line per finished game on standard error\n"
+           "\n"
+           "--search plain|fast  the computer's search (default fast); both give the same\n"
+           "          values, moves and scores, the plain one slowly, as the reference\n"
            "\n"
            "Exit status: 0 done; 2 bad arguments or a bad input line (the message names the\n"
            "line; the lines before it have been answered); 1 the output could not be written\n"

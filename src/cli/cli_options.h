@@ -27,6 +27,9 @@ struct CliOptions {
     int nDepth = -1;      // required, 0..kMaxValueDepth
     int bUserToMove = -1; // required: 1 the user moves, 0 the computer
 
+    // analyse, value and play: 1 for the plain search, which finds the same values slowly
+    int bPlainSearch = 0;
+
     // play: level A plays the computer's row, level B the user's row
     int nLevelA = 0;
     int nLevelB = 0;

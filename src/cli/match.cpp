@@ -87,6 +87,8 @@ int PlayMatch(const MatchSettings& settings, MatchResult& result, std::string& e
 
     CGameBoard real;
     CGameBoard mirror;
+    real.SetSearchMode(settings.bPlainSearch ? kSearchPlain : kSearchFast);
+    mirror.SetSearchMode(settings.bPlainSearch ? kSearchPlain : kSearchFast);
     // Each side draws its tie-breaks from its own generator, so one side's draws never shift
     // the other's; both follow from the one seed.
     real.SeedRandom(settings.nSeed);
@@ -212,6 +214,7 @@ int RunPlay(const CliOptions& options, std::ostream& out, std::ostream& err) {
     settings.nLevelB = options.nLevelB;
     settings.nGames = options.nGames;
     settings.nSeed = SeedFor(options);
+    settings.bPlainSearch = options.bPlainSearch;
 
     MatchResult result;
     std::string error;

@@ -19,6 +19,7 @@ struct MatchSettings {
     int nGames = 100;
     std::uint32_t nSeed = 0;
     int nPlyCap = kPlyCap;
+    int bPlainSearch = 0; // both sides think with the plain search
 };
 
 // What one level did over the match.

@@ -49,6 +49,18 @@ TEST(CommandLine, ReadsEveryOptionInBothSpellings) {
     EXPECT_EQ(Parse({"play", "--levels", "1", "3"}).options.nGames, 100);
 }
 
+TEST(CommandLine, SearchIsFastUnlessThePlainOneIsAskedFor) {
+    EXPECT_EQ(Parse({"analyse"}).options.bPlainSearch, 0);
+    EXPECT_EQ(Parse({"analyse", "--search", "plain"}).options.bPlainSearch, 1);
+    EXPECT_EQ(Parse({"analyse", "--search=fast"}).options.bPlainSearch, 0);
+    EXPECT_EQ(Parse({"value", "--depth", "3", "--to-move", "user", "--search", "plain"})
+                  .options.bPlainSearch,
+              1);
+    const CliParse p = Parse({"play", "--levels", "4", "4", "--search", "plain"});
+    ASSERT_TRUE(p.bOk) << p.error;
+    EXPECT_EQ(p.options.bPlainSearch, 1);
+}
+
 TEST(CommandLine, HelpWinsWherever) {
     for (const auto& args : std::vector<std::vector<std::string_view>>{
              {"--help"}, {"-h"}, {"analyse", "--help"}, {"play", "--levels", "1", "2", "-h"}}) {
@@ -103,6 +115,8 @@ TEST(CommandLine, RefusesBadArgumentsWithAMessageThatSaysWhy) {
         {{"value", "--depth", "3", "--to-move", "me"}, "user or computer, not 'me'"},
         {{"play", "--levels", "1", "5"}, "--levels takes a whole number from 1 to 4"},
         {{"play", "--levels", "1", "2", "--games", "0"}, "--games takes a whole number from 1"},
+        {{"analyse", "--search", "quick"}, "--search takes plain or fast, not 'quick'"},
+        {{"analyse", "--search"}, "--search needs a value"},
         // required options and repeats
         {{"value", "--to-move", "user"}, "value needs --depth"},
         {{"value", "--depth", "2"}, "value needs --to-move"},

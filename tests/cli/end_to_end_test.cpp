@@ -104,6 +104,33 @@ TEST(Program, AnalysesTheStartPositionAndAForcedFinish) {
         << lines[1];
 }
 
+// The plain search is the reference: every answer but the time must be the same.
+TEST(Program, BothSearchesGiveTheSameAnswers) {
+    const std::string input = "2 3 1 0 4 2 8 3 2 4 1 2 3 13\n1 0 2 1 0 3 17 2 1 0 2 1 1 17\n";
+    const auto withoutTimes = [](const std::string& out) {
+        std::vector<std::string> lines = Lines(out);
+        for (std::string& line : lines) {
+            line = line.substr(0, line.find("\"ms\""));
+        }
+        return lines;
+    };
+    const Outcome plain =
+        RunProgram({"analyse", "--level", "3", "--seed", "5", "--search", "plain"}, input);
+    const Outcome fast =
+        RunProgram({"analyse", "--level", "3", "--seed", "5", "--search", "fast"}, input);
+    EXPECT_EQ(plain.nStatus, 0) << plain.err;
+    EXPECT_EQ(fast.nStatus, 0) << fast.err;
+    ASSERT_EQ(withoutTimes(plain.out).size(), 2u) << plain.out;
+    EXPECT_EQ(withoutTimes(fast.out), withoutTimes(plain.out));
+    EXPECT_NE(plain.out.find(R"("depth": 10)"), std::string::npos) << plain.out;
+
+    const std::vector<std::string> value = {"value", "--depth", "12", "--to-move", "user"};
+    std::vector<std::string> plainValue = value;
+    plainValue.insert(plainValue.end(), {"--search", "plain"});
+    const std::string line = "0 1 0 0 1 0 12 1 1 0 1 2 1 28\n";
+    EXPECT_EQ(RunProgram(plainValue, line).out, RunProgram(value, line).out);
+}
+
 TEST(Program, SearchLevelsReportTheDepthOfTheirTable) {
     // The user can finish from every one of these (one marble in its pit 5), which keeps the
     // searches short whatever their depth.
