@@ -4,10 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <atomic>
 #include <random>
 #include <string>
-#include <thread>
 
 using testing_support::Line;
 using testing_support::PutPosition;
@@ -111,41 +109,6 @@ TEST(FastSearch, ChoosersReportTheSameAsWithThePlainSearch) {
         nSearched += expected.report.nDepth > 1 ? 1 : 0;
     }
     EXPECT_GT(nSearched, 12);
-}
-
-// A search abandoned by a stop request works out values from cut-short children; none of them
-// may be met by a later search on the same board.
-TEST(FastSearch, AStoppedSearchLeavesNothingWrongBehind) {
-    const Line kHard[] = {
-        {1, 1, 0, 0, 1, 0, 31, 1, 3, 1, 1, 0, 1, 7},
-        {1, 0, 1, 0, 1, 0, 38, 2, 1, 0, 1, 1, 2, 0},
-        {1, 1, 0, 0, 1, 0, 12, 3, 1, 1, 1, 0, 1, 26},
-    };
-    int nStoppedMidway = 0;
-    for (const Line& line : kHard) {
-        CGameBoard board;
-        PutPosition(board, line, 0);
-        board.SetLevel(4);
-        std::atomic<int> bDone{0};
-        std::thread worker([&] {
-            board.ThinkAndMove();
-            bDone.store(1, std::memory_order_release);
-        });
-        // Progress 3 is the first candidate's first reply searched: the search is under way.
-        while (board.GetProgress() < 3 && !bDone.load(std::memory_order_acquire)) {
-            std::this_thread::yield();
-        }
-        board.RequestStop();
-        worker.join();
-        nStoppedMidway += board.HasHistory() ? 0 : 1;
-        board.ClearStop();
-
-        CGameBoard fresh;
-        const Choice expected = ChooseWith(fresh, line, 4, 9);
-        const Choice got = ChooseWith(board, line, 4, 9);
-        ExpectSameChoice(got, expected, "after a stop");
-    }
-    EXPECT_GT(nStoppedMidway, 0);
 }
 
 } // namespace
