@@ -5,6 +5,7 @@
 #include "ui/wait_cursor.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -42,8 +43,24 @@ MessageBoxHandler& CurrentHandler() {
 
 } // namespace
 
+namespace {
+
+// The box belongs to the game's window even when that window does not have the focus, so that
+// it stands over the board rather than somewhere on the screen.
+QWidget* MessageBoxOwner() {
+    if (QWidget* pActive = QApplication::activeWindow())
+        return pActive;
+    for (QWidget* pWidget : QApplication::topLevelWidgets()) {
+        if (pWidget->isVisible() && qobject_cast<QMainWindow*>(pWidget))
+            return pWidget;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 int AfxMessageBox(const QString& text, unsigned nType) {
-    return CurrentHandler()(QApplication::activeWindow(), text, nType);
+    return CurrentHandler()(MessageBoxOwner(), text, nType);
 }
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {
