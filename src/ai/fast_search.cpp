@@ -71,8 +71,8 @@ int CGameBoard::SearchWindow(int nDepth, int bProgress, int nLow, int nHigh) {
     }
     const auto clamp = [&](int v) { return std::clamp(v, nLow, nHigh); };
     const std::int32_t bTurn = m_bUserTurn;
-    const int bUserFinishes = forced_finish_table::RowCanFinish(m_nCount[kUserRow]);
-    const int bComputerFinishes = forced_finish_table::RowCanFinish(m_nCount[kComputerRow]);
+    const int bUserFinishes = forced_finish_table::SmallRowCanFinish(m_nCount[kUserRow]);
+    const int bComputerFinishes = forced_finish_table::SmallRowCanFinish(m_nCount[kComputerRow]);
 
     if (bTurn != 0) {
         if (bUserFinishes) {
@@ -96,7 +96,8 @@ int CGameBoard::SearchWindow(int nDepth, int bProgress, int nLow, int nHigh) {
     // The top node with the progress switch walks its pits in any case: the progress it adds
     // must be the same as without the table.
     const bool bKeep = nDepth >= kShallowestKept;
-    const search_table::Key key = search_table::MakeKey(m_nCount, bTurn, nDepth);
+    const search_table::Key key =
+        bKeep ? search_table::MakeKey(m_nCount, bTurn, nDepth) : search_table::Key{0, 0};
     SearchSlot* const pBucket = bKeep ? search_table::BucketOf(m_pSlots, key) : nullptr;
     if (bKeep && !bProgress) {
         if (const SearchSlot* pSlot = search_table::FindSlot(pBucket, key)) {

@@ -66,6 +66,24 @@ inline std::array<std::uint64_t, (kRows + 63) / 64> BuildTable() {
 
 inline const std::array<std::uint64_t, (kRows + 63) / 64> kTable = BuildTable();
 
+// Each pit's share of the row's index in kTable; a count too large to empty its pit adds more
+// than any index, so the sum alone tells the rows that can never finish.
+inline constexpr int kMostCount = 63;
+inline constexpr int kOut = 1 << 16;
+static_assert(kRows < kOut);
+
+constexpr std::array<std::array<std::int32_t, kMostCount + 1>, 6> BuildShares() {
+    std::array<std::array<std::int32_t, kMostCount + 1>, 6> shares{};
+    for (int p = 0; p < 6; ++p) {
+        for (int n = 0; n <= kMostCount; ++n) {
+            shares[p][n] = n <= kPitLimit[p] ? n * kWeight[p] : kOut;
+        }
+    }
+    return shares;
+}
+
+inline constexpr auto kShares = BuildShares();
+
 // 1 when the six pits (none negative) can be emptied by a forced chain, else 0.
 inline int RowCanFinish(const std::int32_t* pits) {
     const auto over = [](std::int32_t n, int nLimit) {
@@ -77,6 +95,17 @@ inline int RowCanFinish(const std::int32_t* pits) {
     }
     const int i = pits[0] * kWeight[0] + pits[1] * kWeight[1] + pits[2] * kWeight[2] +
                   pits[3] * kWeight[3] + pits[4] * kWeight[4] + pits[5];
+    return static_cast<int>((kTable[static_cast<unsigned>(i) / 64] >> (i % 64)) & 1u);
+}
+
+// As RowCanFinish, for pits that hold 0 to kMostCount marbles each, as they do in a search of
+// a position with at most 63 marbles.
+inline int SmallRowCanFinish(const std::int32_t* pits) {
+    const int i = kShares[0][pits[0]] + kShares[1][pits[1]] + kShares[2][pits[2]] +
+                  kShares[3][pits[3]] + kShares[4][pits[4]] + kShares[5][pits[5]];
+    if (i >= kRows) {
+        return 0;
+    }
     return static_cast<int>((kTable[static_cast<unsigned>(i) / 64] >> (i % 64)) & 1u);
 }
 

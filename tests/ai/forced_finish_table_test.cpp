@@ -1,3 +1,4 @@
+#include "ai/forced_finish_table.h"
 #include "rules/game_board.h"
 #include "support/positions.h"
 
@@ -35,6 +36,9 @@ void CompareEveryRow(int nExtra) {
             ASSERT_EQ(bQuick, board.CanForceFinishByTrial(bSide))
                 << pits[0] << ' ' << pits[1] << ' ' << pits[2] << ' ' << pits[3] << ' ' << pits[4]
                 << ' ' << pits[5] << " on row " << nRow;
+            // The search's own reading of the table, for rows of a position with few marbles.
+            const std::int32_t row[6] = {pits[0], pits[1], pits[2], pits[3], pits[4], pits[5]};
+            ASSERT_EQ(forced_finish_table::SmallRowCanFinish(row), bQuick);
             ++nRows;
             nFinishes += bQuick;
         }
