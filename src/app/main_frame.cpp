@@ -1,11 +1,13 @@
 #include "app/main_frame.h"
 
 #include "flow/ravelo2_view.h"
+#include "res/bitmap_table.h"
 #include "res/resource.h"
 #include "res/string_table.h"
 #include "ui/command_menu.h"
 #include "ui/status_bar.h"
 
+#include <QIcon>
 #include <QMenuBar>
 
 const int CMainFrame::indicators[3] = {ID_SEPARATOR, ID_INDICATOR_TURN, ID_INDICATOR_PROGRESS};
@@ -23,6 +25,7 @@ void CMainFrame::PreCreateWindow() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(LoadString(AFX_IDS_APP_TITLE));
+    setWindowIcon(QIcon(IconResourcePath()));
 }
 
 int CMainFrame::OnCreate() {

@@ -7,6 +7,7 @@
 #include "ui/command_menu.h"
 #include "ui/pictures.h"
 #include "ui/status_bar.h"
+#include "ui/wait_cursor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,6 +17,10 @@
 #include <QPixmap>
 #include <QStatusTipEvent>
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -51,6 +56,7 @@ TEST_F(FrameTest, TitleIsRavelo2WithCloseButtonAndNoSizing) {
     EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
     EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(m_pFrame->windowIcon().isNull());
     EXPECT_EQ(m_pFrame->minimumSize(), m_pFrame->maximumSize());
     // A new document leaves the title as it was.
     m_app.OnFileNew();
@@ -141,6 +147,31 @@ TEST(AppExit, ExitCodeIsOneAndPicturesAreDropped) {
     EXPECT_TRUE(g_bmpMarble.isNull());
     EXPECT_TRUE(g_bmpMarbleMask.isNull());
     EXPECT_EQ(app.GetMainWnd(), nullptr);
+}
+
+std::atomic<int> g_bHold{0};
+
+void HoldWorker(CGameBoard* pBoard) {
+    while (g_bHold.load() && !pBoard->IsStopRequested())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
+TEST(AppExit, ExitCodeIsOneAlsoWhileTheComputerThinks) {
+    CRavelo2App app;
+    ASSERT_EQ(app.InitInstance(CCommandLineInfo{}), 1);
+    CRavelo2View* pView = app.GetMainWnd()->GetActiveView();
+    pView->KillTimerForTest();
+    g_bHold = 1;
+    CRavelo2View::SetWorkerHookForTest(&HoldWorker);
+    pView->OnLButtonDown(89, 89); // pit 0: four marbles, the computer's turn follows
+    pView->OnLButtonUp(89, 89);
+    ASSERT_EQ(pView->IsWorkerRunning(), 1);
+    app.GetMainWnd()->close();
+    // Held until stopped: only the stop request that closing sends lets the thread end.
+    EXPECT_EQ(app.ExitInstance(), 1);
+    EXPECT_EQ(WaitCursorCount(), 0);
+    CRavelo2View::SetWorkerHookForTest(nullptr);
+    g_bHold = 0;
 }
 
 TEST(AppStart, PicturesOfTheStartAreLightWoodAndYellow) {
