@@ -108,13 +108,28 @@ TEST_F(FrameTest, MenuPromptReplacesTheIdleTextWhileAnItemIsHighlighted) {
     EXPECT_EQ(StatusBar()->GetPaneText(0), U("ラヴェロへようこそ"));
 }
 
-TEST_F(FrameTest, MenuBarHoldsGameLevelBoardAndMarblePopups) {
-    const std::vector<QMenu*>& popups = m_pFrame->GetCommandMenu()->Popups();
-    ASSERT_EQ(popups.size(), 4u);
-    EXPECT_EQ(popups[0]->title(), U("ゲーム(&F)"));
-    EXPECT_EQ(popups[1]->title(), U("思考レベル(&L)"));
-    EXPECT_EQ(popups[2]->title(), U("ボード"));
-    EXPECT_EQ(popups[3]->title(), U("ビー玉"));
+// The menu bar as the user reads it, with each item's command number.
+TEST_F(FrameTest, MenuBarReadsGameLevelBoardMarble) {
+    QStringList lines;
+    for (QMenu* pPopup : m_pFrame->GetCommandMenu()->Popups()) {
+        QStringList items;
+        for (QAction* pAction : pPopup->actions()) {
+            items << (pAction->isSeparator()
+                          ? QStringLiteral("-")
+                          : pAction->text() + QLatin1Char('=') + pAction->data().toString());
+        }
+        lines << pPopup->title() + QStringLiteral(": ") + items.join(QLatin1Char(' '));
+    }
+    const QStringList expected = {
+        U("ゲーム(&F): 先手で新規ゲーム(&N)=32775 後手で新規ゲーム(&C)=32776 - "
+          "ちょっと待った！=32777 - "
+          "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)=57665"),
+        U("思考レベル(&L): 初心者向け=32771 普通の人向け=32772 玄人向け=32773 仙人向け=32774"),
+        U("ボード: 明るいモノクロ=32789 暗いモノクロ=32785 明るい木目=32786 暗い木目=32790 "
+          "淡い水色=32788 厳しい赤=32787"),
+        U("ビー玉: 赤=32779 青=32780 黄=32781 緑=32782 水=32783 紫=32784"),
+    };
+    EXPECT_EQ(lines, expected);
 }
 
 TEST_F(FrameTest, QuitCommandClosesTheWindow) {

@@ -50,32 +50,6 @@ protected:
 
 const int kLevels[] = {ID_LEVEL_1, ID_LEVEL_2, ID_LEVEL_3, ID_LEVEL_4};
 
-TEST_F(GameCommandTest, GameAndLevelPopupsInMenuOrder) {
-    const std::vector<QMenu*>& popups = m_menu.Popups();
-    ASSERT_GE(popups.size(), 2u);
-    EXPECT_EQ(popups[0]->title(), U("ゲーム(&F)"));
-    EXPECT_EQ(popups[1]->title(), U("思考レベル(&L)"));
-    const QList<QAction*> game = popups[0]->actions();
-    ASSERT_EQ(game.size(), 6);
-    EXPECT_EQ(game[0]->text(), U("先手で新規ゲーム(&N)"));
-    EXPECT_EQ(game[0]->data().toInt(), ID_GAME_NEW_FIRST);
-    EXPECT_EQ(game[1]->text(), U("後手で新規ゲーム(&C)"));
-    EXPECT_EQ(game[1]->data().toInt(), ID_GAME_NEW_SECOND);
-    EXPECT_TRUE(game[2]->isSeparator());
-    EXPECT_EQ(game[3]->text(), U("ちょっと待った！"));
-    EXPECT_EQ(game[3]->data().toInt(), ID_GAME_TAKEBACK);
-    EXPECT_TRUE(game[4]->isSeparator());
-    EXPECT_EQ(game[5]->text(), U("ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"));
-    EXPECT_EQ(game[5]->data().toInt(), ID_APP_EXIT);
-    const QList<QAction*> levels = popups[1]->actions();
-    ASSERT_EQ(levels.size(), 4);
-    const char* texts[] = {"初心者向け", "普通の人向け", "玄人向け", "仙人向け"};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(levels[i]->text(), U(texts[i]));
-        EXPECT_EQ(levels[i]->data().toInt(), kLevels[i]);
-    }
-}
-
 // Take-back and levels need the user's turn; new games are always there.
 TEST_F(GameCommandTest, MenuStatesInEveryStateOfTheGame) {
     auto expectStates = [this](const char* pszState, bool bTakeBack, bool bLevels) {
@@ -334,19 +308,6 @@ TEST_F(GameCommandTest, AppearanceChangesWhileTheComputerThinks) {
     ReleaseWorker();
     Tick();
     EXPECT_EQ(m_pView->ShowLastMove(), 1);
-}
-
-TEST_F(GameCommandTest, ChoosingTheCurrentMarbleAgainOnlyTakesTheMarkerAway) {
-    Put({4, 4, 4, 4, 4, 4, 0, 3, 0, 0, 0, 0, 0, 21});
-    ClickPit(0);
-    AwaitWorker();
-    Tick();
-    ASSERT_EQ(m_pView->ShowLastMove(), 1);
-    m_menu.Execute(ID_MARBLE_YELLOW);
-    const QImage image = m_pView->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(image.pixel(349 + 20, 5), qRgb(255, 0, 0)); // that paint is the marker's one
-    const QImage again = m_pView->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_NE(again.pixel(349 + 20, 5), qRgb(255, 0, 0));
 }
 
 } // namespace

@@ -130,11 +130,14 @@ TEST_F(FlowTest, ComputerMoveIsShownOnTheFirstTickAfterItsThreadEnds) {
     EXPECT_EQ(Pane(2), U("---％"));
 }
 
+// The marker goes with the first paint after the computer's move, whatever causes it: here
+// choosing the current marble colour again.
 TEST_F(FlowTest, MarkerSitsOnThePitTheComputerPlayedInThatOnePaint) {
     Put({4, 4, 4, 4, 4, 4, 0, 3, 0, 0, 0, 0, 0, 21});
     ClickPit(0);
     AwaitWorker();
     Tick();
+    m_pView->OnMarbleYellow();
     // Computer pit 0 lies at (349, 7): the marker's red inside is rows 5 and 6.
     QImage first = m_pView->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(first.pixel(349 + 20, 5), qRgb(255, 0, 0));

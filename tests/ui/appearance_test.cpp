@@ -81,24 +81,6 @@ TEST_F(AppearanceTest, LightWoodAndYellowAreCheckedAtStart) {
     EXPECT_EQ(CheckedIds(kMarblePopup), std::vector<int>{ID_MARBLE_YELLOW});
 }
 
-TEST_F(AppearanceTest, PopupsListTheChoicesInMenuOrder) {
-    const QMenu* pBoards = m_menu.Popups().at(kBoardPopup);
-    const QMenu* pMarbles = m_menu.Popups().at(kMarblePopup);
-    EXPECT_EQ(pBoards->title(), QString::fromUtf8("ボード"));
-    EXPECT_EQ(pMarbles->title(), QString::fromUtf8("ビー玉"));
-    ASSERT_EQ(pBoards->actions().size(), 6);
-    ASSERT_EQ(pMarbles->actions().size(), 6);
-    const char* boardTexts[] = {"明るいモノクロ", "暗いモノクロ", "明るい木目",
-                                "暗い木目",       "淡い水色",     "厳しい赤"};
-    const char* marbleTexts[] = {"赤", "青", "黄", "緑", "水", "紫"};
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(pBoards->actions()[i]->data().toInt(), kBoards[i].nCommand);
-        EXPECT_EQ(pBoards->actions()[i]->text(), QString::fromUtf8(boardTexts[i]));
-        EXPECT_EQ(pMarbles->actions()[i]->data().toInt(), kMarbles[i].nCommand);
-        EXPECT_EQ(pMarbles->actions()[i]->text(), QString::fromUtf8(marbleTexts[i]));
-    }
-}
-
 TEST_F(AppearanceTest, EachBoardChoiceLoadsItsPictureAndMovesTheCheck) {
     for (const Choice& choice : kBoards) {
         m_menu.FindAction(choice.nCommand)->trigger();
