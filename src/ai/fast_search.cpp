@@ -12,6 +12,10 @@ namespace {
 // Nodes this close to the leaves are cheaper to search again than to look up.
 constexpr int kShallowestKept = 2;
 
+// Shallower searches are over before a table would pay for being set up; until a deeper one
+// comes, the board searches without one.
+constexpr int kShallowestWithTable = 8;
+
 // The table's alignment: the size of a huge page on x86-64.
 constexpr std::uintptr_t kHugePage = std::uintptr_t{2} << 20;
 
@@ -34,7 +38,7 @@ int CGameBoard::PrepareFastSearch(int nDepth) {
     if (nMarbles > search_table::kMostMarbles || nDepth > search_table::kMostDepth) {
         return 0;
     }
-    if (m_pSlots == nullptr) {
+    if (m_pSlots == nullptr && nDepth >= kShallowestWithTable) {
         // calloc hands out fresh zero pages; the slack lets the table start on a huge-page
         // boundary, so that the few huge pages it is made of cost a few faults and TLB entries
         // instead of thousands.
@@ -94,8 +98,9 @@ int CGameBoard::SearchWindow(int nDepth, int bProgress, int nLow, int nHigh) {
     }
 
     // The top node with the progress switch walks its pits in any case: the progress it adds
-    // must be the same as without the table.
-    const bool bKeep = nDepth >= kShallowestKept;
+    // must be the same as without the table. A search without a table still asks each child
+    // only what its parent needs.
+    const bool bKeep = nDepth >= kShallowestKept && m_pSlots != nullptr;
     const search_table::Key key =
         bKeep ? search_table::MakeKey(m_nCount, bTurn, nDepth) : search_table::Key{0, 0};
     SearchSlot* const pBucket = bKeep ? search_table::BucketOf(m_pSlots, key) : nullptr;

@@ -20,7 +20,8 @@ int DepthFor(std::mt19937& rng, int nInPlay, int nScale) {
 }
 
 // One board for all fast searches, so that later searches meet the values and bounds that
-// earlier ones left in its table; the plain search starts afresh every time.
+// earlier ones left in its table; the plain search starts afresh every time, and so does a
+// second fast board now and then.
 void CompareValues(std::uint32_t nSeed, int nPositions, int nScale) {
     std::mt19937 rng(nSeed);
     CGameBoard fast;
@@ -46,6 +47,12 @@ void CompareValues(std::uint32_t nSeed, int nPositions, int nScale) {
         ASSERT_EQ(fast.GetProgress() - nProgressBefore, plain.GetProgress()) << where;
         ASSERT_EQ(Snapshot(fast), line) << where;
         ASSERT_EQ(fast.IsUserTurn(), bTurn) << where;
+        if (i % 4 == 0) {
+            // A board of its own: shallow searches run without a table, deep ones on a new one.
+            CGameBoard fresh;
+            PutPosition(fresh, line, bTurn);
+            ASSERT_EQ(fresh.SearchValue(nDepth, 0), nPlainValue) << where << ", new board";
+        }
     }
 }
 
