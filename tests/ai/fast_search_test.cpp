@@ -67,6 +67,7 @@ TEST(FastSearchLong, GivesThePlainValueOnADeepSweep) {
 struct Choice {
     int nPit = -1;
     int nRow = -1;
+    int nProgressBefore = -1;
     int nProgress = -1;
     ChoiceReport report;
 };
@@ -75,11 +76,13 @@ Choice ChooseWith(CGameBoard& board, const Line& line, int nLevel, std::uint32_t
     PutPosition(board, line, 0);
     board.SeedRandom(nSeed);
     Choice choice;
+    const int nProgressBefore = board.GetProgress();
     if (nLevel == 3) {
         board.ChooseMoveLevel3(choice.nPit, choice.nRow);
     } else {
         board.ChooseMoveLevel4(choice.nPit, choice.nRow);
     }
+    choice.nProgressBefore = nProgressBefore;
     choice.nProgress = board.GetProgress();
     choice.report = board.GetLastChoice();
     return choice;
@@ -88,7 +91,12 @@ Choice ChooseWith(CGameBoard& board, const Line& line, int nLevel, std::uint32_t
 void ExpectSameChoice(const Choice& fast, const Choice& plain, const std::string& where) {
     EXPECT_EQ(fast.nPit, plain.nPit) << where;
     EXPECT_EQ(fast.nRow, plain.nRow) << where;
-    EXPECT_EQ(fast.nProgress, plain.nProgress) << where;
+    // A forced finish leaves the progress alone, whatever an earlier choice left there.
+    if (plain.report.bForced) {
+        EXPECT_EQ(fast.nProgress, fast.nProgressBefore) << where;
+    } else {
+        EXPECT_EQ(fast.nProgress, plain.nProgress) << where;
+    }
     EXPECT_EQ(fast.report.bForced, plain.report.bForced) << where;
     EXPECT_EQ(fast.report.nDepth, plain.report.nDepth) << where;
     EXPECT_EQ(fast.report.bHasScores, plain.report.bHasScores) << where;
@@ -116,6 +124,23 @@ TEST(FastSearch, ChoosersReportTheSameAsWithThePlainSearch) {
         nSearched += expected.report.nDepth > 1 ? 1 : 0;
     }
     EXPECT_GT(nSearched, 12);
+}
+
+// The depths the choosers use where the game is decided: middle games at both levels, and
+// endgames down to 11 marbles at level 4 and 9 at level 3, 10 to 20 plies deep.
+TEST(FastSearchLong, ChoosersReportTheSameInMiddleGamesAndEndgames) {
+    std::mt19937 rng(4242);
+    CGameBoard fast;
+    for (int i = 0; i < 600; ++i) {
+        const int nLevel = i % 3 == 0 ? 4 : 3;
+        const int nInPlay = std::uniform_int_distribution<int>(nLevel == 4 ? 11 : 9, 24)(rng);
+        const Line line = testing_support::RandomPosition(rng, nInPlay);
+        CGameBoard plain;
+        plain.SetSearchMode(kSearchPlain);
+        const Choice expected = ChooseWith(plain, line, nLevel, 900 + i);
+        const Choice got = ChooseWith(fast, line, nLevel, 900 + i);
+        ExpectSameChoice(got, expected, "position " + std::to_string(i));
+    }
 }
 
 } // namespace
