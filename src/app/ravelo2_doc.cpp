@@ -1,5 +1,7 @@
 #include "app/ravelo2_doc.h"
 
+#include "res/texts.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,12 +16,12 @@ namespace {
 QString ReasonNotReadable(const QString& pathName) {
     const QFileInfo info(pathName);
     if (!info.exists())
-        return QString::fromUtf8("ファイルが見つかりません。");
+        return QString::fromUtf8(kTextFileNotFound);
     if (info.isDir())
-        return QString::fromUtf8("フォルダは開けません。");
+        return QString::fromUtf8(kTextFileIsFolder);
     if (!info.isReadable())
-        return QString::fromUtf8("読み取りが許可されていません。");
-    return QString::fromUtf8("読み取り用に開けませんでした。");
+        return QString::fromUtf8(kTextFileNotPermitted);
+    return QString::fromUtf8(kTextFileNotReadable);
 }
 
 } // namespace

@@ -20,6 +20,10 @@ inline constexpr char kTextNoProgress[] = "---％";
 
 // Start-up problems, said before or instead of the window.
 inline constexpr char kTextCannotOpenFile[] = "ファイル「%1」を開けません。\n%2";
+inline constexpr char kTextFileNotFound[] = "ファイルが見つかりません。";
+inline constexpr char kTextFileIsFolder[] = "フォルダは開けません。";
+inline constexpr char kTextFileNotPermitted[] = "読み取りが許可されていません。";
+inline constexpr char kTextFileNotReadable[] = "読み取り用に開けませんでした。";
 inline constexpr char kTextNoDisplay[] =
     "ravelo2: 画面に接続できません。DISPLAY または WAYLAND_DISPLAY を確かめてください。";
 inline constexpr char kTextUsage[] = "使い方: ravelo2 [ファイル]";
