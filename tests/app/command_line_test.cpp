@@ -75,7 +75,22 @@ TEST(CommandLine, ReadableFileBecomesTheDocumentAndTheGameStarts) {
 TEST(CommandLine, FileThatCannotBeOpenedIsReportedAndNoWindowAppears) {
     QTemporaryDir dir;
     const QString missing = dir.filePath("missing.rav");
-    for (const QString& path : {missing, dir.path()}) {
+    const QString unreadable = dir.filePath("locked.rav");
+    QFile locked(unreadable);
+    ASSERT_TRUE(locked.open(QIODevice::WriteOnly));
+    locked.close();
+    locked.setPermissions(QFileDevice::WriteOwner);
+    const bool bRoot = locked.open(QIODevice::ReadOnly); // root reads it anyway
+    locked.close();
+    struct Case {
+        QString path;
+        QString reason;
+    };
+    std::vector<Case> cases = {{missing, U("ファイルが見つかりません。")},
+                               {dir.path(), U("フォルダは開けません。")}};
+    if (!bRoot)
+        cases.push_back({unreadable, U("読み取りが許可されていません。")});
+    for (const auto& [path, reason] : cases) {
         CMessageRecorder recorder;
         CRavelo2App app;
         CCommandLineInfo info;
@@ -83,7 +98,7 @@ TEST(CommandLine, FileThatCannotBeOpenedIsReportedAndNoWindowAppears) {
         info.m_strFileName = path;
         EXPECT_EQ(app.InitInstance(info), 0) << path.toStdString();
         ASSERT_EQ(recorder.Count(), 1u);
-        EXPECT_TRUE(recorder.Last().startsWith(U("ファイル「") + path + U("」を開けません。")));
+        EXPECT_EQ(recorder.Last(), U("ファイル「") + path + U("」を開けません。\n") + reason);
         EXPECT_EQ(recorder.Boxes()[0].nType, MB_OK);
         EXPECT_EQ(app.GetMainWnd(), nullptr);
         EXPECT_EQ(app.ExitInstance(), 1);
