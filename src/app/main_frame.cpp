@@ -1,10 +1,10 @@
 #include "app/main_frame.h"
 
 #include "flow/ravelo2_view.h"
-#include "res/bitmap_table.h"
 #include "res/resource.h"
 #include "res/string_table.h"
 #include "ui/command_menu.h"
+#include "ui/program_icon.h"
 #include "ui/status_bar.h"
 
 #include <QIcon>
@@ -25,7 +25,7 @@ void CMainFrame::PreCreateWindow() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(LoadString(AFX_IDS_APP_TITLE));
-    setWindowIcon(QIcon(IconResourcePath()));
+    setWindowIcon(QIcon(LoadProgramIcon()));
 }
 
 int CMainFrame::OnCreate() {
@@ -36,7 +36,7 @@ int CMainFrame::OnCreate() {
     return 0;
 }
 
-int CMainFrame::LoadFrame(CCmdTarget* pApp) {
+int CMainFrame::LoadFrame(CCmdTarget* pDocument, CCmdTarget* pApp) {
     if (OnCreate() != 0)
         return 0;
     m_pView = new CRavelo2View(this);
@@ -45,8 +45,8 @@ int CMainFrame::LoadFrame(CCmdTarget* pApp) {
     setCentralWidget(m_pView);
 
     m_pCommandMenu = new CCommandMenu(this);
-    m_pCommandMenu->Build(menuBar());
-    m_pCommandMenu->SetRoute({m_pView, this, pApp});
+    m_pCommandMenu->Build(menuBar(), this);
+    m_pCommandMenu->SetRoute({m_pView, pDocument, this, pApp});
 
     setFixedSize(sizeHint());
     return 1;

@@ -16,8 +16,9 @@ public:
     ~CMainFrame() override;
 
     // Creates status bar, view and menu bar and fixes the size; 0 when any part fails, and the
-    // window must then not be shown. pApp is the last stop of the command route.
-    int LoadFrame(CCmdTarget* pApp);
+    // window must then not be shown. Commands go to the view, the document, the frame and last
+    // the application; the document must outlive the frame.
+    int LoadFrame(CCmdTarget* pDocument, CCmdTarget* pApp);
 
     CRavelo2View* GetActiveView() const { return m_pView; }
     CStatusBar* GetStatusBar() const { return m_wndStatusBar; }

@@ -1,12 +1,15 @@
 #include "app/ravelo2_app.h"
 
+#include "app/about_dlg.h"
 #include "app/main_frame.h"
 #include "app/ravelo2_doc.h"
 #include "flow/ravelo2_view.h"
 #include "res/resource.h"
 #include "res/texts.h"
+#include "ui/file_dialog.h"
 #include "ui/message_box.h"
 #include "ui/pictures.h"
+#include "ui/wait_cursor.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -60,7 +63,7 @@ void CRavelo2App::LoadStdProfileSettings(int nMaxMRU) {
 int CRavelo2App::ProcessShellCommand(const CCommandLineInfo& cmdInfo) {
     switch (cmdInfo.m_nShellCommand) {
     case CCommandLineInfo::FileNew:
-        if (!CreateDocumentAndFrame())
+        if (!CreateDocumentAndFrame(std::make_unique<CRavelo2Doc>()))
             return 0;
         return m_pDocument->OnNewDocument();
     case CCommandLineInfo::FileOpen: {
@@ -71,10 +74,7 @@ int CRavelo2App::ProcessShellCommand(const CCommandLineInfo& cmdInfo) {
                 QString::fromUtf8(kTextCannotOpenFile).arg(cmdInfo.m_strFileName, reason));
             return 0;
         }
-        if (!CreateDocumentAndFrame())
-            return 0;
-        m_pDocument = std::move(pDocument);
-        return 1;
+        return CreateDocumentAndFrame(std::move(pDocument));
     }
     case CCommandLineInfo::ShowHelp:
     case CCommandLineInfo::Invalid:
@@ -83,22 +83,62 @@ int CRavelo2App::ProcessShellCommand(const CCommandLineInfo& cmdInfo) {
     return 0;
 }
 
-int CRavelo2App::CreateDocumentAndFrame() {
-    m_pDocument = std::make_unique<CRavelo2Doc>();
+int CRavelo2App::CreateDocumentAndFrame(std::unique_ptr<CRavelo2Doc> pDocument) {
+    m_pDocument = std::move(pDocument);
     auto pFrame = std::make_unique<CMainFrame>();
-    if (!pFrame->LoadFrame(this))
+    if (!pFrame->LoadFrame(m_pDocument.get(), this))
         return 0;
     m_pMainWnd = std::move(pFrame);
     return 1;
 }
 
 int CRavelo2App::OnCmdMsg(int nID, CCmdUI* pCmdUI) {
-    if (nID == ID_FILE_NEW) {
+    static constexpr struct {
+        int nID;
+        void (CRavelo2App::*pfnCommand)();
+    } kCommands[] = {
+        {ID_APP_ABOUT, &CRavelo2App::OnAppAbout},
+        {ID_HELP_RULES, &CRavelo2App::OnHelpRules},
+        {ID_FILE_NEW, &CRavelo2App::OnFileNew},
+        {ID_FILE_OPEN, &CRavelo2App::OnFileOpen},
+    };
+    for (const auto& entry : kCommands) {
+        if (entry.nID != nID)
+            continue;
         if (!pCmdUI)
-            OnFileNew();
+            (this->*entry.pfnCommand)();
         return 1;
     }
     return 0;
+}
+
+void CRavelo2App::OnAppAbout() {
+    CAboutDlg aboutDlg(m_pMainWnd.get());
+    {
+        const CArrowOverWaitCursor arrow;
+        aboutDlg.DoModal();
+    }
+    // The computer may still be thinking: its busy cursor comes back over the board.
+    RestoreWaitCursor();
+}
+
+void CRavelo2App::OnHelpRules() {
+    AfxMessageBox(QString::fromUtf8(kTextRules), MB_OK);
+    RestoreWaitCursor();
+}
+
+void CRavelo2App::OnFileOpen() {
+    const QString pathName = AfxPromptFileName(1);
+    if (pathName.isEmpty() || !m_pDocument)
+        return;
+    // The file is only checked for reading; the game, in the view, stays as it is.
+    QString reason;
+    if (!m_pDocument->OnOpenDocument(pathName, &reason)) {
+        AfxMessageBox(QString::fromUtf8(kTextCannotOpenFile).arg(pathName, reason));
+        return;
+    }
+    if (m_pMainWnd && m_pMainWnd->GetActiveView())
+        m_pMainWnd->GetActiveView()->update();
 }
 
 void CRavelo2App::OnFileNew() {

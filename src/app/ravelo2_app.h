@@ -24,6 +24,9 @@ public:
 
     int OnCmdMsg(int nID, CCmdUI* pCmdUI) override;
     void OnFileNew();
+    void OnFileOpen();
+    void OnAppAbout();
+    void OnHelpRules();
 
     CMainFrame* GetMainWnd() const { return m_pMainWnd.get(); }
     CRavelo2Doc* GetDocument() const { return m_pDocument.get(); }
@@ -34,7 +37,7 @@ public:
 private:
     void LoadStdProfileSettings(int nMaxMRU);
     int ProcessShellCommand(const CCommandLineInfo& cmdInfo);
-    int CreateDocumentAndFrame();
+    int CreateDocumentAndFrame(std::unique_ptr<CRavelo2Doc> pDocument);
 
     std::unique_ptr<CRavelo2Doc> m_pDocument;
     std::unique_ptr<CMainFrame> m_pMainWnd;

@@ -1,9 +1,13 @@
 #include "app/ravelo2_doc.h"
 
+#include "res/resource.h"
 #include "res/texts.h"
+#include "ui/file_dialog.h"
+#include "ui/message_box.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 int CRavelo2Doc::OnNewDocument() {
     m_strPathName.clear();
@@ -34,6 +38,36 @@ int CRavelo2Doc::OnOpenDocument(const QString& pathName, QString* pError) {
         return 0;
     }
     file.close();
+    m_strPathName = pathName;
+    return 1;
+}
+
+int CRavelo2Doc::OnCmdMsg(int nID, CCmdUI* pCmdUI) {
+    if (nID != ID_FILE_SAVE)
+        return 0;
+    if (!pCmdUI)
+        OnFileSave();
+    return 1;
+}
+
+int CRavelo2Doc::OnFileSave() {
+    QString pathName = m_strPathName;
+    if (pathName.isEmpty()) {
+        pathName = AfxPromptFileName(0);
+        if (pathName.isEmpty())
+            return 0;
+    }
+    return OnSaveDocument(pathName);
+}
+
+int CRavelo2Doc::OnSaveDocument(const QString& pathName) {
+    // The empty content goes to a new file that replaces the old one only once it is complete:
+    // a file that cannot be written keeps what it had.
+    QSaveFile file(pathName);
+    if (!file.open(QIODevice::WriteOnly) || !file.commit()) {
+        AfxMessageBox(QString::fromUtf8(kTextCannotSaveFile).arg(pathName, file.errorString()));
+        return 0;
+    }
     m_strPathName = pathName;
     return 1;
 }

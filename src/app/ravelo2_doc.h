@@ -1,12 +1,20 @@
 #pragma once
 
+#include "ui/cmd_ui.h"
+
 #include <QString>
 
 // The document holds nothing: the game lives in the view. Opening a file only checks that it
-// can be read; nothing is read from it and nothing is ever written.
-class CRavelo2Doc {
+// can be read; nothing is read from it. Saving writes a file without content, under the name
+// asked for the first time and under the same name afterwards.
+class CRavelo2Doc : public CCmdTarget {
 public:
     int OnNewDocument();
+    int OnCmdMsg(int nID, CCmdUI* pCmdUI) override;
+    // Asks for a name when the document has none yet; 0 when cancelled or not written.
+    int OnFileSave();
+    // Writes the empty file; 0, with the reason in a message box, when it cannot be written.
+    int OnSaveDocument(const QString& pathName);
     // Returns 0 and says why in *pError when the file cannot be opened for reading.
     int OnOpenDocument(const QString& pathName, QString* pError);
     void Serialize() {}

@@ -56,9 +56,30 @@ inline constexpr int ID_FILE_SAVE = 57603;
 inline constexpr int ID_APP_ABOUT = 57664;
 inline constexpr int ID_APP_EXIT = 57665;
 
+// Keys that the accelerator table carries but nothing in this game handles: the edit commands
+// and the pane switches (the view has no panes).
+inline constexpr int ID_EDIT_COPY = 57634;
+inline constexpr int ID_EDIT_CUT = 57635;
+inline constexpr int ID_EDIT_PASTE = 57637;
+inline constexpr int ID_EDIT_UNDO = 57643;
+inline constexpr int ID_NEXT_PANE = 57680;
+inline constexpr int ID_PREV_PANE = 57681;
+
+// The about box.
+inline constexpr int IDD_ABOUTBOX = 100;
+inline constexpr int IDC_STATIC = -1;
+
 // Strings of the shell and the status bar.
 inline constexpr int AFX_IDS_APP_TITLE = 57344;
 inline constexpr int AFX_IDS_IDLEMESSAGE = 57345;
 inline constexpr int ID_SEPARATOR = 0;
 inline constexpr int ID_INDICATOR_TURN = 59143;
 inline constexpr int ID_INDICATOR_PROGRESS = 59144;
+
+// Prompts of the window's system menu.
+inline constexpr int AFX_IDS_SCSIZE = 61184;
+inline constexpr int AFX_IDS_SCMOVE = 61185;
+inline constexpr int AFX_IDS_SCMINIMIZE = 61186;
+inline constexpr int AFX_IDS_SCMAXIMIZE = 61187;
+inline constexpr int AFX_IDS_SCCLOSE = 61190;
+inline constexpr int AFX_IDS_SCRESTORE = 61202;

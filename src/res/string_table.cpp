@@ -42,6 +42,13 @@ constexpr StringEntry kStrings[] = {
 
     {ID_APP_ABOUT, "ﾌﾟﾛｸﾞﾗﾑの情報，ﾊﾞｰｼﾞｮﾝそして著作権を表示\nﾊﾞｰｼﾞｮﾝ情報"},
     {ID_HELP_RULES, "ゲームの説明を表示します\nゲームの説明"},
+
+    {AFX_IDS_SCSIZE, "ｳｨﾝﾄﾞｳのｻｲｽﾞを変更"},
+    {AFX_IDS_SCMOVE, "ｳｨﾝﾄﾞｳの位置を変更"},
+    {AFX_IDS_SCMINIMIZE, "ｳｨﾝﾄﾞｳを最小化する"},
+    {AFX_IDS_SCMAXIMIZE, "ｳｨﾝﾄﾞｳを最大化する"},
+    {AFX_IDS_SCCLOSE, "作業中のｳｨﾝﾄﾞｳを閉じ、変更したﾌｧｲﾙの保存を指示"},
+    {AFX_IDS_SCRESTORE, "ｳｨﾝﾄﾞｳを通常のｻｲｽﾞに戻す"},
 };
 
 } // namespace

@@ -18,6 +18,33 @@ inline constexpr char kTextYourTurn[] = "あなたの番です";
 inline constexpr char kTextComputerThinking[] = "パソコンが考え中です";
 inline constexpr char kTextNoProgress[] = "---％";
 
+// The rules, shown by the help menu's explanation item. The list markers and the indents are
+// ASCII; the brackets, digits and stops inside the sentences are full-width.
+inline constexpr char kTextRules[] = "ラヴェロの基本的なルール\n"
+                                     "\n"
+                                     " (1) コンピュータ（上側６つの箱が陣地）よりも早く\n"
+                                     "     ユーザ側（手前６つの箱）のビー玉を全て移動し\n"
+                                     "     ビー玉をなくすことができれば勝ちです．\n"
+                                     " (2) 移動はターン制でコンピュータと交互に行います．\n"
+                                     " (3) 移動は次のルールに従います．\n"
+                                     "   1. 移動したいビー玉のある箱を１つ選びます．\n"
+                                     "   2. そこのビー玉を全て取り除きます．\n"
+                                     "   3. 逆時計回りに隣の箱から順に，取り除いた\n"
+                                     "      ビー玉を１つずつ入れていきます．\n"
+                                     "   4. 最後のビー玉が右端の箱に入ると，自分のターンを\n"
+                                     "      もう一度できます．コンピュータは左端の箱になります．\n"
+                                     "\n"
+                                     "より詳しい説明は付属のドキュメントをご覧ください．";
+
+// The about box.
+inline constexpr char kTextAboutTitle[] = "Ravelo2 のﾊﾞｰｼﾞｮﾝ情報";
+inline constexpr char kTextAboutVersion[] = "Ravelo2 Version %1.%2";
+inline constexpr char kTextAboutOk[] = "OK";
+inline constexpr char kTextAboutReadFirst[] = "ご使用前に付属のドキュメントをお読みください．";
+
+// File commands of the document, which carries no content.
+inline constexpr char kTextCannotSaveFile[] = "ファイル「%1」に保存できません。\n%2";
+
 // Start-up problems, said before or instead of the window.
 inline constexpr char kTextCannotOpenFile[] = "ファイル「%1」を開けません。\n%2";
 inline constexpr char kTextFileNotFound[] = "ファイルが見つかりません。";

@@ -8,15 +8,42 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
+
+namespace {
+
+// The window's own style, except that a separator on the menu bar counts, and that a disabled
+// item can be highlighted like any other, so that its prompt tells what it would do.
+class CMenuStyle : public QProxyStyle {
+public:
+    explicit CMenuStyle(QObject* pOwner) { setParent(pOwner); }
+
+    int styleHint(StyleHint hint, const QStyleOption* pOption, const QWidget* pWidget,
+                  QStyleHintReturn* pReturn) const override {
+        if (hint == SH_DrawMenuBarSeparator || hint == SH_Menu_AllowActiveAndDisabled)
+            return 1;
+        return QProxyStyle::styleHint(hint, pOption, pWidget, pReturn);
+    }
+};
+
+} // namespace
 
 CCommandMenu::CCommandMenu(QObject* pParent) : QObject(pParent) {}
 
-void CCommandMenu::Build(QMenuBar* pMenuBar) {
+void CCommandMenu::Build(QMenuBar* pMenuBar, QWidget* pKeyTarget) {
     QMenu* pPopup = nullptr;
+    bool bRightJustified = false;
+    auto* pMenuStyle = new CMenuStyle(pMenuBar);
+    pMenuBar->setStyle(pMenuStyle);
     for (const MenuTemplateItem& item : MainMenuTemplate()) {
         switch (item.nKind) {
         case MenuTemplateItem::kPopup:
+            if ((item.nType & MFT_RIGHTJUSTIFY) && !bRightJustified) {
+                RightJustifyFromHere(pMenuBar);
+                bRightJustified = true;
+            }
             pPopup = pMenuBar->addMenu(QString::fromUtf8(item.pszText));
+            pPopup->setStyle(pMenuStyle);
             m_popups.push_back(pPopup);
             connect(pPopup, &QMenu::aboutToShow, this, [this, pPopup] { UpdatePopup(pPopup); });
             // Out of the popup, every action stays enabled so that its key reaches Execute,
@@ -34,14 +61,39 @@ void CCommandMenu::Build(QMenuBar* pMenuBar) {
             const int nID = item.nId;
             pAction->setData(nID);
             pAction->setStatusTip(LoadPrompt(nID));
-            if (item.pszKey)
-                pAction->setShortcut(QKeySequence(QString::fromLatin1(item.pszKey)));
             connect(pAction, &QAction::triggered, this, [this, nID] { Execute(nID); });
             m_actions[nID] = pAction;
             break;
         }
         }
     }
+    if (pKeyTarget)
+        AddAccelerators(pKeyTarget);
+}
+
+void CCommandMenu::AddAccelerators(QWidget* pKeyTarget) {
+    for (const AcceleratorItem& accel : MainAccelerators()) {
+        const QKeySequence key(QString::fromLatin1(accel.pszKey));
+        QAction* pAction = FindAction(accel.nId);
+        if (!pAction) {
+            // A command that only a key reaches: an action of the window, never shown.
+            pAction = new QAction(this);
+            const int nID = accel.nId;
+            pAction->setData(nID);
+            connect(pAction, &QAction::triggered, this, [this, nID] { Execute(nID); });
+            m_actions[nID] = pAction;
+        }
+        QList<QKeySequence> keys = pAction->shortcuts();
+        keys.append(key);
+        pAction->setShortcuts(keys);
+        pKeyTarget->addAction(pAction);
+    }
+}
+
+void CCommandMenu::RightJustifyFromHere(QMenuBar* pMenuBar) {
+    // A menu bar separator sends every later popup to the right end, in a style that draws
+    // such separators (the bar's own, above).
+    pMenuBar->addSeparator();
 }
 
 void CCommandMenu::UpdateCommand(CCmdUI& cmdUI) const {

@@ -9,6 +9,7 @@ class CCmdUI;
 class QAction;
 class QMenu;
 class QMenuBar;
+class QWidget;
 
 // The menu bar built from the program's menu template, one action per command id, and the
 // route that commands travel: the view first, then the frame, then the application. Before a
@@ -18,7 +19,8 @@ class CCommandMenu : public QObject {
 public:
     explicit CCommandMenu(QObject* pParent = nullptr);
 
-    void Build(QMenuBar* pMenuBar);
+    // Builds the popups into the bar; with a key target, the window's keys are bound to it.
+    void Build(QMenuBar* pMenuBar, QWidget* pKeyTarget = nullptr);
     void SetRoute(std::vector<CCmdTarget*> route) { m_route = std::move(route); }
 
     // Asks the route about one command; a command that nobody on the route handles is disabled.
@@ -34,6 +36,8 @@ public:
     const std::vector<QMenu*>& Popups() const { return m_popups; }
 
 private:
+    void AddAccelerators(QWidget* pKeyTarget);
+    static void RightJustifyFromHere(QMenuBar* pMenuBar);
     void ApplyTo(QAction* pAction, const CCmdUI& cmdUI) const;
     void EnableAllOf(QMenu* pMenu);
 

@@ -109,7 +109,7 @@ TEST_F(FrameTest, MenuPromptReplacesTheIdleTextWhileAnItemIsHighlighted) {
 }
 
 // The menu bar as the user reads it, with each item's command number.
-TEST_F(FrameTest, MenuBarReadsGameLevelBoardMarble) {
+TEST_F(FrameTest, MenuBarReadsGameLevelBoardMarbleHelp) {
     QStringList lines;
     for (QMenu* pPopup : m_pFrame->GetCommandMenu()->Popups()) {
         QStringList items;
@@ -128,6 +128,7 @@ TEST_F(FrameTest, MenuBarReadsGameLevelBoardMarble) {
         U("ボード: 明るいモノクロ=32789 暗いモノクロ=32785 明るい木目=32786 暗い木目=32790 "
           "淡い水色=32788 厳しい赤=32787"),
         U("ビー玉: 赤=32779 青=32780 黄=32781 緑=32782 水=32783 紫=32784"),
+        U("ヘルプ(&H): Ravelo2 のﾊﾞｰｼﾞｮﾝ情報(&A)...=57664 説明(&H)=32778"),
     };
     EXPECT_EQ(lines, expected);
 }

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <functional>
+
+class QString;
+class QWidget;
+
+// The standard dialog that asks for a file to open (bOpen non-zero) or a name to save under.
+// Returns the chosen path, or an empty string when the user cancelled.
+QString AfxPromptFileName(int bOpen);
+
+// The dialog that AfxPromptFileName shows; tests put a stand-in in its place. Returns the
+// previous one.
+using FileDialogHandler = std::function<QString(QWidget* pParent, int bOpen)>;
+FileDialogHandler SetFileDialogHandler(FileDialogHandler handler);
