@@ -6,8 +6,9 @@
 #include <cstdint>
 
 // The fast search's table. A node's value depends on nothing but the fourteen counts, the side to
-// move and the remaining depth, so a slot holding all of them gives back exactly the value that
-// searching the node again would give. Slots come in buckets of four, one cache line each.
+// move and the remaining depth, so a slot holding all of them gives back exactly what searching
+// the node again would show: its value, or the bounds on it that a narrower question found.
+// Slots come in buckets of four, one cache line each.
 namespace search_table {
 
 inline constexpr int kSlotsPerBucket = 4;
@@ -20,6 +21,8 @@ inline constexpr std::size_t kBytes = kBuckets * kBucketBytes;
 inline constexpr int kMostMarbles = 63;
 inline constexpr int kMostDepth = 63;
 
+// First word: the user's row in bits 0-41, the turn in bit 42, the depth in bits 43-48. Second
+// word: the computer's row in bits 0-41, the bounds in bits 42-57, the used mark in bit 63.
 inline constexpr int kDepthShift = 43;
 inline constexpr int kTurnShift = 42;
 inline constexpr int kBoundsShift = 42;

@@ -25,13 +25,13 @@ inline constexpr int kStartCount = 4; // marbles per pit at the start
 using Position = std::int32_t[2][kPlaces];
 
 // How SearchValue works out its values. Both give the same value for every position; the plain
-// search walks the whole tree every time and stays as the reference, the fast one remembers the
-// values of positions it has searched.
+// search walks the whole tree every time and stays as the reference, the fast one asks each
+// reply only what its parent's rule needs and remembers what it found out about positions.
 inline constexpr int kSearchPlain = 0;
 inline constexpr int kSearchFast = 1;
 
 // One slot of the fast search's table: a searched position with its side to move, remaining
-// depth and value (the layout belongs to src/ai).
+// depth and what is known of its value (the layout belongs to src/ai).
 struct SearchSlot {
     std::uint64_t nKey;
     std::uint64_t nKeyAndValue;
@@ -164,9 +164,9 @@ private:
     CRandom m_random;
     ChoiceReport m_lastChoice;
 
-    // The fast search's table, allocated once before the first fast search and kept with the
-    // board: its values stay true for every later search.
+    // The fast search's table, allocated once before the board's first fast search 8 plies deep
+    // or more and kept with the board: what it holds stays true for every later search.
     int m_nSearchMode = kSearchFast;
     std::unique_ptr<void, FreeBlock> m_pSlotBlock;
-    SearchSlot* m_pSlots = nullptr; // inside m_pSlotBlock, aligned to whole buckets
+    SearchSlot* m_pSlots = nullptr; // inside m_pSlotBlock, aligned to a huge page
 };
