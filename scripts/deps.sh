@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Ravelo2 needs, only those that are missing.
-# Usage: scripts/deps.sh build|test
+# Usage: scripts/deps.sh build|test|fuzz
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
           fonts-ipafont-gothic libgtest-dev libbenchmark-dev)
-if [[ "${1:-build}" == test ]]; then
-    packages+=(xvfb xauth desktop-file-utils appstream dpkg-dev clang libclang-rt-14-dev)
-fi
+case "${1:-build}" in
+test) packages+=(xvfb xauth desktop-file-utils appstream dpkg-dev clang libclang-rt-14-dev) ;;
+fuzz) packages=(cmake ninja-build clang libclang-rt-14-dev) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

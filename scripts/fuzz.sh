@@ -12,22 +12,7 @@ fi
 build=${RAVELO2_FUZZ_BUILD:-$root/build-fuzz}
 targets=(fuzz_cli_args fuzz_cli_lines fuzz_engine)
 
-packages=(cmake ninja-build clang libclang-rt-14-dev)
-missing=()
-for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$p")
-    fi
-done
-if [[ ${#missing[@]} -gt 0 ]]; then
-    sudo_cmd=()
-    if [[ $(id -u) -ne 0 ]]; then
-        sudo_cmd=(sudo)
-    fi
-    echo "Installing: ${missing[*]}"
-    "${sudo_cmd[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+"$root/scripts/deps.sh" fuzz
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DRAVELO2_FUZZ=ON -DRAVELO2_BUILD_UI=OFF -DRAVELO2_BUILD_TESTS=OFF \
