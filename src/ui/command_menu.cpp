@@ -39,7 +39,9 @@ void CCommandMenu::Build(QMenuBar* pMenuBar, QWidget* pKeyTarget) {
         switch (item.nKind) {
         case MenuTemplateItem::kPopup:
             if ((item.nType & MFT_RIGHTJUSTIFY) && !bRightJustified) {
-                RightJustifyFromHere(pMenuBar);
+                // A separator on the bar sends this popup and every later one to the right
+                // end, in a style that counts such separators, as the bar's own does.
+                pMenuBar->addSeparator();
                 bRightJustified = true;
             }
             pPopup = pMenuBar->addMenu(QString::fromUtf8(item.pszText));
@@ -88,12 +90,6 @@ void CCommandMenu::AddAccelerators(QWidget* pKeyTarget) {
         pAction->setShortcuts(keys);
         pKeyTarget->addAction(pAction);
     }
-}
-
-void CCommandMenu::RightJustifyFromHere(QMenuBar* pMenuBar) {
-    // A menu bar separator sends every later popup to the right end, in a style that draws
-    // such separators (the bar's own, above).
-    pMenuBar->addSeparator();
 }
 
 void CCommandMenu::UpdateCommand(CCmdUI& cmdUI) const {

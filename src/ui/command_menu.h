@@ -37,7 +37,6 @@ public:
 
 private:
     void AddAccelerators(QWidget* pKeyTarget);
-    static void RightJustifyFromHere(QMenuBar* pMenuBar);
     void ApplyTo(QAction* pAction, const CCmdUI& cmdUI) const;
     void EnableAllOf(QMenu* pMenu);
 
