@@ -3,7 +3,6 @@
 #include "message_recorder.h"
 #include "res/menu_table.h"
 #include "res/resource.h"
-#include "res/string_table.h"
 #include "shell_fixture.h"
 #include "ui/cmd_ui.h"
 #include "ui/file_dialog.h"
@@ -106,11 +105,6 @@ TEST_F(MenuTest, PaneZeroShowsTheHighlightedItemsPromptUpToTheLineFeed) {
         EXPECT_EQ(Pane0(), U("ラヴェロへようこそ")) << "the idle text is back once it closes";
     }
 
-    // The strings keep their short names after the line feed; nothing shows them.
-    EXPECT_EQ(LoadString(ID_HELP_RULES), U("ゲームの説明を表示します\nゲームの説明"));
-    EXPECT_EQ(LoadString(ID_APP_ABOUT), U("ﾌﾟﾛｸﾞﾗﾑの情報，ﾊﾞｰｼﾞｮﾝそして著作権を表示\nﾊﾞｰｼﾞｮﾝ情報"));
-    EXPECT_EQ(LoadString(ID_APP_EXIT), U("ｱﾌﾟﾘｹｰｼｮﾝを終了します\n終了"));
-
     // Every item of the bar has a prompt of its own, without the short name.
     for (QMenu* pPopup : Menu()->Popups()) {
         for (QAction* pAction : pPopup->actions()) {
@@ -143,17 +137,6 @@ TEST_F(MenuTest, SeparatorsAndPopupTitlesShowNoPrompt) {
     EXPECT_EQ(Pane0(), U("ラヴェロへようこそ"));
     Popup(2)->hide();
     QApplication::processEvents();
-}
-
-TEST_F(MenuTest, SystemMenuPromptsAreInTheStringTable) {
-    EXPECT_EQ(LoadString(AFX_IDS_SCSIZE), U("ｳｨﾝﾄﾞｳのｻｲｽﾞを変更"));
-    EXPECT_EQ(LoadString(AFX_IDS_SCMOVE), U("ｳｨﾝﾄﾞｳの位置を変更"));
-    EXPECT_EQ(LoadString(AFX_IDS_SCMINIMIZE), U("ｳｨﾝﾄﾞｳを最小化する"));
-    EXPECT_EQ(LoadString(AFX_IDS_SCMAXIMIZE), U("ｳｨﾝﾄﾞｳを最大化する"));
-    EXPECT_EQ(LoadString(AFX_IDS_SCCLOSE), U("作業中のｳｨﾝﾄﾞｳを閉じ、変更したﾌｧｲﾙの保存を指示"));
-    EXPECT_EQ(LoadString(AFX_IDS_SCRESTORE), U("ｳｨﾝﾄﾞｳを通常のｻｲｽﾞに戻す"));
-    EXPECT_EQ(LoadString(AFX_IDS_IDLEMESSAGE), U("ラヴェロへようこそ"));
-    EXPECT_EQ(LoadString(AFX_IDS_APP_TITLE), U("Ravelo2"));
 }
 
 // Keys reach the window only while it is the active one.
