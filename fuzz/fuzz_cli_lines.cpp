@@ -214,8 +214,8 @@ constexpr std::size_t kLongestLine = 1024;
 
 // Whether a line is a position the command must answer, and its counts: 14 runs of digits
 // separated by blanks or tabs, one carriage return allowed at the end, each count 0 to 48, 48
-// marbles in all; for analyse also a marble in some pit of each row.
-bool IsGoodLine(std::string_view line, bool bAnalyse, int (&counts)[14]) {
+// marbles in all, and a marble in some pit of each row (a finished game has nothing to judge).
+bool IsGoodLine(std::string_view line, int (&counts)[14]) {
     if (line.size() > kLongestLine) {
         return false;
     }
@@ -252,16 +252,13 @@ bool IsGoodLine(std::string_view line, bool bAnalyse, int (&counts)[14]) {
     if (nCounts != 14 || nTotal != 48) {
         return false;
     }
-    if (bAnalyse) {
-        int nUser = 0;
-        int nComputer = 0;
-        for (int p = 0; p < 6; ++p) {
-            nUser += counts[p];
-            nComputer += counts[7 + p];
-        }
-        return nUser > 0 && nComputer > 0;
+    int nUser = 0;
+    int nComputer = 0;
+    for (int p = 0; p < 6; ++p) {
+        nUser += counts[p];
+        nComputer += counts[7 + p];
     }
-    return true;
+    return nUser > 0 && nComputer > 0;
 }
 
 // The lines of standard input as the program numbers them: split on newlines, with a last line
@@ -353,7 +350,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::size_t nFirstBad = lines.size();
     for (std::size_t n = 0; n < lines.size(); ++n) {
         int counts[14] = {};
-        if (!IsGoodLine(lines[n], bAnalyse, counts)) {
+        if (!IsGoodLine(lines[n], counts)) {
             nFirstBad = n;
             break;
         }

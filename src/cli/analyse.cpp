@@ -50,7 +50,12 @@ int AnswerChoice(const CliOptions& options, const Position& pos, std::uint32_t n
 }
 
 int AnswerValue(const CliOptions& options, const Position& pos, std::uint32_t, std::ostream& out,
-                std::string&) {
+                std::string& error) {
+    // The search judges a finished position by the side to move, which may name the loser as
+    // the winner: refuse it as analyse does.
+    if (!CheckPositionInPlay(pos, error)) {
+        return kExitBadInput;
+    }
     CGameBoard board;
     board.SetPosition(pos);
     board.SetUserTurn(options.bUserToMove);

@@ -113,7 +113,7 @@ bool CheckPositionInPlay(const Position& pos, std::string& error) {
         }
         if (bEmpty) {
             error = std::string("the ") + (row == kUserRow ? "user's" : "computer's") +
-                    " six pits are empty: that side has already won, there is no move to choose";
+                    " six pits are empty: that side has already won and the game is over";
             return false;
         }
     }

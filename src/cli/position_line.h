@@ -28,5 +28,6 @@ LineRead ReadPositionLine(std::istream& in, std::string& line);
 // left unspecified and error says what is wrong, without the line number.
 bool ParsePositionLine(std::string_view line, Position& pos, std::string& error);
 
-// An analysed position must still be in play: a side whose six pits are empty has already won.
+// An analysed or valued position must still be in play: a side whose six pits are empty has
+// already won, and no search can say anything of it.
 bool CheckPositionInPlay(const Position& pos, std::string& error);

@@ -210,6 +210,14 @@ TEST(Value, RefusesABadLineOrAnInsaneDepth) {
     EXPECT_NE(run.err.find("line 2: the counts add up to 47 marbles, not 48"), std::string::npos)
         << run.err;
 
+    // The computer has already won here; a search would still call it a win for the user.
+    run =
+        RunWith({"value", "--depth", "3", "--to-move", "user"}, "0 0 0 0 0 1 23 0 0 0 0 0 0 24\n");
+    EXPECT_EQ(run.nStatus, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("line 1: the computer's six pits are empty"), std::string::npos)
+        << run.err;
+
     run = RunWith({"value", "--depth", "100", "--to-move", "user"}, kStart);
     EXPECT_EQ(run.nStatus, 2);
     EXPECT_EQ(run.out, "");
