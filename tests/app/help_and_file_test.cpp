@@ -258,6 +258,10 @@ TEST_F(FileCommandTest, OpenLoadsNothingAndLaterSavesGoToThatFile) {
 }
 
 TEST(FileDialog, TheStandardDialogSpeaksJapanese) {
+#if defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "the toolkit's dialog reads folders on a thread inside the uninstrumented "
+                    "toolkit, where ThreadSanitizer sees races that are not ours";
+#endif
     LoadJapaneseTranslation();
     QString title;
     QStringList buttons;
