@@ -2,6 +2,7 @@
 #include "app/display_check.h"
 #include "app/ravelo2_app.h"
 #include "res/texts.h"
+#include "res/version.h"
 
 #include <QApplication>
 #include <QFont>
@@ -21,6 +22,8 @@ int main(int argc, char** argv) {
     }
     LoadJapaneseTranslation();
     QApplication::setFont(QFont(QStringLiteral("IPAPGothic"), 9));
+    QApplication::setApplicationVersion(QString::fromLatin1(kProductVersion));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
 
     const CCommandLineInfo cmdInfo = ParseCommandLine(QApplication::arguments().mid(1));
     if (cmdInfo.m_nShellCommand == CCommandLineInfo::ShowHelp) {
