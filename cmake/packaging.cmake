@@ -24,7 +24,7 @@ marble in your own store gives another turn, and whoever first empties their
 own row wins. Four think levels, take-back, six boards and six marble colours.
 All texts of the game are in Japanese.
 .
-ラヴェロ2: コンピュータと対戦するビー玉のボードゲーム（マンカラの仲間）。")
+ラヴェロ2: コンピュータと対戦するビー玉のボードゲーム。")
 # Libraries through dpkg-shlibdeps (package dpkg-dev); besides them the game needs Qt's X11/
 # Wayland platform plugins, which it loads at run time, the Japanese font its texts are set in,
 # and Qt's Japanese translation for the standard dialogs.
