@@ -1,5 +1,6 @@
 #include "app/command_line_info.h"
 #include "app/display_check.h"
+#include "app/first_paint_probe.h"
 #include "app/ravelo2_app.h"
 #include "res/texts.h"
 #include "res/version.h"
@@ -7,10 +8,12 @@
 #include <QApplication>
 #include <QFont>
 
+#include <chrono>
 #include <cstdio>
 #include <memory>
 
 int main(int argc, char** argv) {
+    const auto started = std::chrono::steady_clock::now();
     if (!DisplayMayBeReachable(argc, argv)) {
         ReportNoDisplay();
         return 2;
@@ -35,6 +38,7 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    WatchFirstPaintIfAsked(started);
     CRavelo2App theApp;
     if (!theApp.InitInstance(cmdInfo))
         return theApp.ExitInstance();
