@@ -199,10 +199,13 @@ private:
         }
         Note("click " + std::to_string(press.x()) + "," + std::to_string(press.y()) + " -> " +
              std::to_string(release.x()) + "," + std::to_string(release.y()));
+        const int bRunningBefore = m_pView->Board().IsRunning();
         QTest::mousePress(m_pView, Qt::LeftButton, Qt::NoModifier, press);
         QTest::mouseRelease(m_pView, Qt::LeftButton, Qt::NoModifier, release);
         if (UserMoveCount() != nBefore)
             ++m_counts.nUserMoves;
+        if (bRunningBefore && !m_pView->Board().IsRunning())
+            ++m_counts.nGamesFinished;
     }
 
     // The history's newest serial; it grows with every move played and falls with a take-back.
@@ -253,6 +256,7 @@ private:
             if (Chance(50))
                 m_pView->WaitForWorkerForTest();
             Tick();
+            Check();
             m_bInQuestion = false;
         }
         if (Chance(50)) {
@@ -276,7 +280,10 @@ private:
     void Tick() {
         const int bPendingBefore = m_pView->ComputerPending();
         const int nLevel = m_pView->Board().GetLevel();
+        const int bRunningBefore = m_pView->Board().IsRunning();
         m_pView->OnTimer();
+        if (bRunningBefore && !m_pView->Board().IsRunning())
+            ++m_counts.nGamesFinished;
         if (bPendingBefore && !m_pView->ComputerPending()) {
             ++m_counts.nComputerMovesShown;
             ++m_counts.nShownAtLevel[static_cast<std::size_t>(nLevel)];
@@ -392,7 +399,6 @@ private:
             }
         } else if (row == Row::GameOver) {
             m_bGameOver = true;
-            ++m_counts.nGamesFinished;
             for (int nRow = 0; nRow < 2; ++nRow) {
                 for (int i = 0; i < kPlaces; ++i)
                     m_finalCounts[nRow][i] = board.GetShownCount(i, nRow);
