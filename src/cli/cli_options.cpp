@@ -57,7 +57,7 @@ bool ReadLevel(std::string_view option, std::string_view text, int& nLevel, std:
 
 using ApplyFn = bool (*)(CliOptions&, std::span<const std::string_view>, std::string&);
 
-struct OptionSpec {
+struct OptionRow {
     std::string_view name;
     unsigned modes;          // the subcommands that accept it
     int nValues;             // how many arguments follow it: 0, 1 or 2
@@ -66,67 +66,67 @@ struct OptionSpec {
 };
 
 const std::array kOptions = {
-    OptionSpec{"--level", kAnalyse, 1, "N",
-               [](CliOptions& o, std::span<const std::string_view> v, std::string& e) {
-                   return ReadLevel("--level", v[0], o.nLevel, e);
-               }},
-    OptionSpec{"--seed", kAnalyse | kPlay, 1, "S",
-               [](CliOptions& o, std::span<const std::string_view> v, std::string& e) {
-                   std::int64_t n = 0;
-                   if (!ReadNumber("--seed", v[0], 0, UINT32_MAX, "", n, e)) {
-                       return false;
-                   }
-                   o.bHasSeed = 1;
-                   o.nSeed = static_cast<std::uint32_t>(n);
-                   return true;
-               }},
-    OptionSpec{"--depth", kValue, 1, "D",
-               [](CliOptions& o, std::span<const std::string_view> v, std::string& e) {
-                   std::int64_t n = 0;
-                   if (!ReadNumber("--depth", v[0], 0, kMaxValueDepth,
-                                   "deeper searches would not finish in any useful time", n, e)) {
-                       return false;
-                   }
-                   o.nDepth = static_cast<int>(n);
-                   return true;
-               }},
-    OptionSpec{"--to-move", kValue, 1, "user|computer",
-               [](CliOptions& o, std::span<const std::string_view> v, std::string& e) {
-                   if (v[0] == "user" || v[0] == "computer") {
-                       o.bUserToMove = v[0] == "user" ? 1 : 0;
-                       return true;
-                   }
-                   e = "--to-move takes user or computer, not " + QuoteForMessage(v[0]);
-                   return false;
-               }},
-    OptionSpec{"--levels", kPlay, 2, "A B",
-               [](CliOptions& o, std::span<const std::string_view> v, std::string& e) {
-                   return ReadLevel("--levels", v[0], o.nLevelA, e) &&
-                          ReadLevel("--levels", v[1], o.nLevelB, e);
-               }},
-    OptionSpec{"--games", kPlay, 1, "N",
-               [](CliOptions& o, std::span<const std::string_view> v, std::string& e) {
-                   std::int64_t n = 0;
-                   if (!ReadNumber("--games", v[0], 1, kMaxGames, "", n, e)) {
-                       return false;
-                   }
-                   o.nGames = static_cast<int>(n);
-                   return true;
-               }},
-    OptionSpec{"--search", kAnalyse | kValue | kPlay, 1, "plain|fast",
-               [](CliOptions& o, std::span<const std::string_view> v, std::string& e) {
-                   if (v[0] == "plain" || v[0] == "fast") {
-                       o.bPlainSearch = v[0] == "plain" ? 1 : 0;
-                       return true;
-                   }
-                   e = "--search takes plain or fast, not " + QuoteForMessage(v[0]);
-                   return false;
-               }},
-    OptionSpec{"--progress", kPlay, 0, "",
-               [](CliOptions& o, std::span<const std::string_view>, std::string&) {
-                   o.bProgress = 1;
-                   return true;
-               }},
+    OptionRow{"--level", kAnalyse, 1, "N",
+              [](CliOptions& o, std::span<const std::string_view> v, std::string& e) {
+                  return ReadLevel("--level", v[0], o.nLevel, e);
+              }},
+    OptionRow{"--seed", kAnalyse | kPlay, 1, "S",
+              [](CliOptions& o, std::span<const std::string_view> v, std::string& e) {
+                  std::int64_t n = 0;
+                  if (!ReadNumber("--seed", v[0], 0, UINT32_MAX, "", n, e)) {
+                      return false;
+                  }
+                  o.bHasSeed = 1;
+                  o.nSeed = static_cast<std::uint32_t>(n);
+                  return true;
+              }},
+    OptionRow{"--depth", kValue, 1, "D",
+              [](CliOptions& o, std::span<const std::string_view> v, std::string& e) {
+                  std::int64_t n = 0;
+                  if (!ReadNumber("--depth", v[0], 0, kMaxValueDepth,
+                                  "deeper searches would not finish in any useful time", n, e)) {
+                      return false;
+                  }
+                  o.nDepth = static_cast<int>(n);
+                  return true;
+              }},
+    OptionRow{"--to-move", kValue, 1, "user|computer",
+              [](CliOptions& o, std::span<const std::string_view> v, std::string& e) {
+                  if (v[0] == "user" || v[0] == "computer") {
+                      o.bUserToMove = v[0] == "user" ? 1 : 0;
+                      return true;
+                  }
+                  e = "--to-move takes user or computer, not " + QuoteForMessage(v[0]);
+                  return false;
+              }},
+    OptionRow{"--levels", kPlay, 2, "A B",
+              [](CliOptions& o, std::span<const std::string_view> v, std::string& e) {
+                  return ReadLevel("--levels", v[0], o.nLevelA, e) &&
+                         ReadLevel("--levels", v[1], o.nLevelB, e);
+              }},
+    OptionRow{"--games", kPlay, 1, "N",
+              [](CliOptions& o, std::span<const std::string_view> v, std::string& e) {
+                  std::int64_t n = 0;
+                  if (!ReadNumber("--games", v[0], 1, kMaxGames, "", n, e)) {
+                      return false;
+                  }
+                  o.nGames = static_cast<int>(n);
+                  return true;
+              }},
+    OptionRow{"--search", kAnalyse | kValue | kPlay, 1, "plain|fast",
+              [](CliOptions& o, std::span<const std::string_view> v, std::string& e) {
+                  if (v[0] == "plain" || v[0] == "fast") {
+                      o.bPlainSearch = v[0] == "plain" ? 1 : 0;
+                      return true;
+                  }
+                  e = "--search takes plain or fast, not " + QuoteForMessage(v[0]);
+                  return false;
+              }},
+    OptionRow{"--progress", kPlay, 0, "",
+              [](CliOptions& o, std::span<const std::string_view>, std::string&) {
+                  o.bProgress = 1;
+                  return true;
+              }},
 };
 
 bool IsHelp(std::string_view arg) {
@@ -193,34 +193,34 @@ CliParse ParseCommandLine(std::span<const std::string_view> args) {
             return Fail("unknown option " + QuoteForMessage(arg) + " for " +
                         std::string(ModeName(options.mode)));
         }
-        const OptionSpec& spec = kOptions[k];
+        const OptionRow& row = kOptions[k];
         if ((seen & (1u << k)) != 0) {
-            return Fail("option " + std::string(spec.name) + " is given more than once");
+            return Fail("option " + std::string(row.name) + " is given more than once");
         }
         seen |= 1u << k;
 
         std::array<std::string_view, 2> values;
         if (bInline) {
-            if (spec.nValues != 1) {
-                return Fail("option " + std::string(spec.name) + " cannot be written with '='" +
-                            (spec.nValues == 2 ? "; write " + std::string(spec.name) + " " +
-                                                     std::string(spec.values)
-                                               : std::string()));
+            if (row.nValues != 1) {
+                return Fail("option " + std::string(row.name) + " cannot be written with '='" +
+                            (row.nValues == 2 ? "; write " + std::string(row.name) + " " +
+                                                    std::string(row.values)
+                                              : std::string()));
             }
             values[0] = inlineValue;
         } else {
-            for (int v = 0; v < spec.nValues; ++v) {
+            for (int v = 0; v < row.nValues; ++v) {
                 // An option name where a value should be means the value was left out.
                 if (i + 1 >= args.size() || args[i + 1].starts_with("--")) {
-                    return Fail("option " + std::string(spec.name) + " needs " +
-                                (spec.nValues == 2 ? "two values: " : "a value: ") +
-                                std::string(spec.name) + " " + std::string(spec.values));
+                    return Fail("option " + std::string(row.name) + " needs " +
+                                (row.nValues == 2 ? "two values: " : "a value: ") +
+                                std::string(row.name) + " " + std::string(row.values));
                 }
                 values[static_cast<std::size_t>(v)] = args[++i];
             }
         }
-        if (!spec.apply(options, std::span(values.data(), static_cast<std::size_t>(spec.nValues)),
-                        result.error)) {
+        if (!row.apply(options, std::span(values.data(), static_cast<std::size_t>(row.nValues)),
+                       result.error)) {
             return result;
         }
     }
