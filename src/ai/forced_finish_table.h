@@ -87,7 +87,8 @@ inline constexpr auto kShares = BuildShares();
 // 1 when the six pits (none negative) can be emptied by a forced chain, else 0.
 inline int RowCanFinish(const std::int32_t* pits) {
     const auto over = [](std::int32_t n, int nLimit) {
-        return static_cast<std::uint32_t>(n) > static_cast<std::uint32_t>(nLimit);
+        // An int, not a bool: the six tests are or-ed without branches.
+        return static_cast<int>(static_cast<std::uint32_t>(n) > static_cast<std::uint32_t>(nLimit));
     };
     if (over(pits[0], 6) | over(pits[1], 5) | over(pits[2], 4) | over(pits[3], 3) |
         over(pits[4], 2) | over(pits[5], 8)) {
