@@ -139,6 +139,32 @@ TEST(Settings, ReadAtStartAndNeverWritten) {
     EXPECT_FALSE(QFile::exists(path));
 }
 
+// A settings file mangled by hand or by a broken disk must not keep the game from starting; it
+// is still never written.
+TEST(Settings, CorruptSettingsStillStartTheGame) {
+    const QString folder = g_configDir + "/Local AppWizard-Generated Applications";
+    QDir().mkpath(folder);
+    const QString path = folder + "/Ravelo2.conf";
+    const QByteArray junk("[Recent%20File%20List\n\xff\xfe\x00=\n=File1\n[[[\nFile9=\x01\x02", 31);
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(junk);
+    }
+    {
+        CRavelo2App app;
+        ASSERT_EQ(app.InitInstance(CCommandLineInfo{}), 1);
+        ASSERT_NE(app.GetMainWnd(), nullptr);
+        app.GetMainWnd()->close();
+        EXPECT_EQ(app.ExitInstance(), 1);
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), junk);
+    file.close();
+    QFile::remove(path);
+}
+
 // The real program, run as a user would start it.
 struct RunResult {
     int nExitCode;
