@@ -95,19 +95,6 @@ TEST_F(FrameTest, IndicatorsShowUntilTheViewFirstPaints) {
     EXPECT_EQ(StatusBar()->GetPaneWidth(2), nProgressWidth);
 }
 
-TEST_F(FrameTest, MenuPromptReplacesTheIdleTextWhileAnItemIsHighlighted) {
-    QAction* pAction = m_pFrame->GetCommandMenu()->FindAction(ID_BOARD_RED);
-    ASSERT_NE(pAction, nullptr);
-    EXPECT_EQ(pAction->statusTip(), U("ボードを厳しい赤色に変更"));
-    QStatusTipEvent prompt(pAction->statusTip());
-    QApplication::sendEvent(m_pFrame, &prompt);
-    EXPECT_EQ(StatusBar()->currentMessage(), U("ボードを厳しい赤色に変更"));
-    QStatusTipEvent none{QString()};
-    QApplication::sendEvent(m_pFrame, &none);
-    EXPECT_TRUE(StatusBar()->currentMessage().isEmpty());
-    EXPECT_EQ(StatusBar()->GetPaneText(0), U("ラヴェロへようこそ"));
-}
-
 // The menu bar as the user reads it, with each item's command number.
 TEST_F(FrameTest, MenuBarReadsGameLevelBoardMarbleHelp) {
     QStringList lines;
@@ -136,17 +123,6 @@ TEST_F(FrameTest, MenuBarReadsGameLevelBoardMarbleHelp) {
 TEST_F(FrameTest, QuitCommandClosesTheWindow) {
     EXPECT_EQ(m_pFrame->GetCommandMenu()->Execute(ID_APP_EXIT), 1);
     EXPECT_FALSE(m_pFrame->isVisible());
-}
-
-TEST_F(FrameTest, NewDocumentLeavesTheGameAlone) {
-    m_pView->OnLButtonDown(64 + 2 * 57 + 5, 70); // pit 2 holds 4: an extra turn
-    m_pView->OnLButtonUp(64 + 2 * 57 + 5, 70);
-    ASSERT_TRUE(m_pView->Board().HasHistory());
-    const int nStore = m_pView->Board().GetCount(6, 0);
-    EXPECT_EQ(m_pFrame->GetCommandMenu()->Execute(ID_FILE_NEW), 1);
-    EXPECT_TRUE(m_pView->Board().HasHistory());
-    EXPECT_EQ(m_pView->Board().GetCount(6, 0), nStore);
-    EXPECT_TRUE(m_pView->Board().IsUserTurn());
 }
 
 TEST(AppExit, ExitCodeIsOneAndPicturesAreDropped) {
