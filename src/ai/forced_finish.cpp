@@ -5,21 +5,8 @@
 #include <cstring>
 
 void CGameBoard::TrialMove(int nRow, int nPit) {
-    const int n = m_nCount[nRow][nPit];
-    // The look-ahead must follow the board's own sowing and turn rule exactly.
-    if (n != kPits - nPit) {
-        m_bUserTurn = m_bUserTurn == 0 ? 1 : 0;
-    }
-    m_nCount[nRow][nPit] = 0;
-    int r = nRow;
-    int q = nPit;
-    for (int k = 0; k < n; ++k) {
-        if (++q == kPlaces) {
-            q = 0;
-            r = 1 - r;
-        }
-        ++m_nCount[r][q];
-    }
+    // The look-ahead follows the board's own sowing and turn rule exactly.
+    SowCounts(nRow, nPit);
 }
 
 int CGameBoard::FirstForcedMove(int nRow) const {

@@ -67,21 +67,7 @@ void CGameBoard::ApplyMove(int nPit, int nRow) {
 
 void CGameBoard::Sow(int nRow, int nPit, int nCount) {
     RecordMove(nPit, nRow, nCount);
-    // Only a last marble that lands in the mover's own store keeps the move; a full lap that
-    // happens to end there does not.
-    if (nCount != kPits - nPit) {
-        m_bUserTurn = m_bUserTurn ? 0 : 1;
-    }
-    m_nCount[nRow][nPit] = 0;
-    int r = nRow;
-    int q = nPit;
-    for (int k = 0; k < nCount; ++k) {
-        if (++q == kPlaces) {
-            q = 0;
-            r = 1 - r;
-        }
-        ++m_nCount[r][q];
-    }
+    SowCounts(nRow, nPit);
 }
 
 void CGameBoard::PublishCounts() {

@@ -138,6 +138,11 @@ public:
 
 private:
     void Sow(int nRow, int nPit, int nCount);
+    // Sows (nRow, nPit) on the live counts and passes the turn unless the last marble drops into
+    // the mover's own store; the board's moves and the computer's trial moves share it.
+    void SowCounts(int nRow, int nPit);
+    // Adds nDelta to each of the nCount places that follow (nRow, nPit) in sowing order.
+    void AddAlongSowing(int nRow, int nPit, int nCount, int nDelta);
     void ClearHistory();
     void SetProgressStep(int nStep, int nSteps);
     void AddProgress(int nDelta);
@@ -170,3 +175,26 @@ private:
     std::unique_ptr<void, FreeBlock> m_pSlotBlock;
     SearchSlot* m_pSlots = nullptr; // inside m_pSlotBlock, aligned to a huge page
 };
+
+inline void CGameBoard::AddAlongSowing(int nRow, int nPit, int nCount, int nDelta) {
+    int r = nRow;
+    int q = nPit;
+    for (int k = 0; k < nCount; ++k) {
+        if (++q == kPlaces) {
+            q = 0;
+            r = 1 - r;
+        }
+        m_nCount[r][q] += nDelta;
+    }
+}
+
+inline void CGameBoard::SowCounts(int nRow, int nPit) {
+    const int n = m_nCount[nRow][nPit];
+    // Only a last marble that lands in the mover's own store keeps the move; a full lap that
+    // happens to end there does not.
+    if (n != kPits - nPit) {
+        m_bUserTurn = m_bUserTurn == 0 ? 1 : 0;
+    }
+    m_nCount[nRow][nPit] = 0;
+    AddAlongSowing(nRow, nPit, n, 1);
+}

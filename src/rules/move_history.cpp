@@ -28,15 +28,7 @@ int CGameBoard::TakeBack() {
         return 0;
     }
     while (pRecord != nullptr) {
-        int r = pRecord->nRow;
-        int q = pRecord->nPit;
-        for (int k = 0; k < pRecord->nCount; ++k) {
-            if (++q == kPlaces) {
-                q = 0;
-                r = 1 - r;
-            }
-            --m_nCount[r][q];
-        }
+        AddAlongSowing(pRecord->nRow, pRecord->nPit, pRecord->nCount, -1);
         m_nCount[pRecord->nRow][pRecord->nPit] = pRecord->nCount;
         m_bUserTurn = pRecord->bUserTurn;
         MoveRecord* pNext = pRecord->pNext;
