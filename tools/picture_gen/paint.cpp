@@ -292,15 +292,15 @@ Colour MarbleShade(Colour base, double nx, double ny) {
     // Specular highlight along the half vector between the light and the eye.
     const double hx = lx, hy = ly, hz = lz + 1;
     const double hn = std::sqrt(hx * hx + hy * hy + hz * hz);
-    double spec = std::max(0.0, (nx * hx + ny * hy + nz * hz) / hn);
+    double shine = std::max(0.0, (nx * hx + ny * hy + nz * hz) / hn);
     for (int i = 0; i < 5; ++i) {
-        spec = spec * spec; // spec^32
+        shine = shine * shine; // shine to the 32nd power
     }
     const double rim = 0.4 + 0.6 * Smoothstep(0.0, 0.55, nz);
     Colour c = base * ((0.34 + 0.72 * diffuse) * rim) + base * (0.4 * through);
     // Bright colours clip at white in the lit middle rather than shifting hue.
     c = {std::min(c.r, 1.0), std::min(c.g, 1.0), std::min(c.b, 1.0)};
-    c = Mix(c, FromRgb(255, 255, 255), Clamp01(spec * 1.2));
+    c = Mix(c, FromRgb(255, 255, 255), Clamp01(shine * 1.2));
     return c;
 }
 
