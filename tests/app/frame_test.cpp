@@ -4,6 +4,7 @@
 #include "flow/ravelo2_view.h"
 #include "message_recorder.h"
 #include "res/resource.h"
+#include "shell_fixture.h"
 #include "ui/command_menu.h"
 #include "ui/pictures.h"
 #include "ui/status_bar.h"
@@ -24,28 +25,8 @@
 
 namespace {
 
-QString U(const char* psz) {
-    return QString::fromUtf8(psz);
-}
-
-class FrameTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_EQ(m_app.InitInstance(CCommandLineInfo{}), 1);
-        m_pFrame = m_app.GetMainWnd();
-        ASSERT_NE(m_pFrame, nullptr);
-        m_pView = m_pFrame->GetActiveView();
-        ASSERT_NE(m_pView, nullptr);
-        m_pView->KillTimerForTest();
-    }
-    void TearDown() override { EXPECT_EQ(m_app.ExitInstance(), 1); }
-
-    CStatusBar* StatusBar() { return m_pFrame->GetStatusBar(); }
-
-    CRavelo2App m_app;
-    CMainFrame* m_pFrame = nullptr;
-    CRavelo2View* m_pView = nullptr;
-};
+// The window tests use the whole program, as the menu and help tests do.
+using FrameTest = ShellTest;
 
 TEST_F(FrameTest, TitleIsRavelo2WithCloseButtonAndNoSizing) {
     EXPECT_EQ(m_pFrame->windowTitle(), QStringLiteral("Ravelo2"));
