@@ -1,7 +1,7 @@
 // How long a confirmed new game takes while the computer is deep in a level-4 search with the
 // plain (slowest) search: from the OK to the moment the user may move again. Runs the real view
 // on the offscreen platform; prints each try and the median and worst.
-#include "flow/ravelo2_view.h"
+#include "view/ravelo2_view.h"
 #include "res/resource.h"
 #include "ui/message_box.h"
 #include "ui/pictures.h"

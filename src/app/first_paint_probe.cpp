@@ -1,6 +1,6 @@
 #include "app/first_paint_probe.h"
 
-#include "flow/ravelo2_view.h"
+#include "view/ravelo2_view.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #include "app/main_frame.h"
 
-#include "flow/ravelo2_view.h"
+#include "view/ravelo2_view.h"
 #include "res/resource.h"
 #include "res/string_table.h"
 #include "ui/command_menu.h"

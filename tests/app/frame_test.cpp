@@ -1,7 +1,7 @@
 #include "app/main_frame.h"
 #include "app/ravelo2_app.h"
 #include "app/ravelo2_doc.h"
-#include "flow/ravelo2_view.h"
+#include "view/ravelo2_view.h"
 #include "message_recorder.h"
 #include "res/resource.h"
 #include "shell_fixture.h"

@@ -2,7 +2,7 @@
 
 #include "app/main_frame.h"
 #include "app/ravelo2_app.h"
-#include "flow/ravelo2_view.h"
+#include "view/ravelo2_view.h"
 #include "ui/command_menu.h"
 #include "ui/status_bar.h"
 

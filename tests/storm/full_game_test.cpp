@@ -3,7 +3,7 @@
 
 #include "app/main_frame.h"
 #include "app/ravelo2_doc.h"
-#include "flow/ravelo2_view.h"
+#include "view/ravelo2_view.h"
 #include "res/resource.h"
 #include "res/texts.h"
 #include "ui/command_menu.h"

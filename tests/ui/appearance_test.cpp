@@ -1,4 +1,4 @@
-#include "flow/ravelo2_view.h"
+#include "view/ravelo2_view.h"
 #include "res/resource.h"
 #include "ui/command_menu.h"
 #include "ui/pictures.h"

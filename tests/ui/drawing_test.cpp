@@ -1,4 +1,4 @@
-#include "flow/ravelo2_view.h"
+#include "view/ravelo2_view.h"
 #include "test_pictures.h"
 #include "ui/board_drawing.h"
 #include "ui/board_geometry.h"

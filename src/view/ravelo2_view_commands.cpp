@@ -1,6 +1,6 @@
 // The game commands: new games, take-back and the think level, with their menu states.
 
-#include "flow/ravelo2_view.h"
+#include "view/ravelo2_view.h"
 
 #include "res/texts.h"
 #include "ui/message_box.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "flow/computer_thread.h"
+#include "view/computer_thread.h"
 #include "rules/game_board.h"
 #include "ui/cmd_ui.h"
 

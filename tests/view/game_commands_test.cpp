@@ -1,4 +1,4 @@
-#include "flow_fixture.h"
+#include "view_fixture.h"
 #include "res/resource.h"
 #include "ui/command_menu.h"
 #include "ui/wait_cursor.h"

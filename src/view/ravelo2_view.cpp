@@ -1,7 +1,7 @@
 // The turn controller: the user's click, the computer's move on its worker thread, the timer
 // that shows that move, and the end of the game.
 
-#include "flow/ravelo2_view.h"
+#include "view/ravelo2_view.h"
 
 #include "res/resource.h"
 #include "res/texts.h"

@@ -1,7 +1,7 @@
 // The board pictures and marble colours: a choice takes effect at once, in any state of the
 // game, and lasts until the program ends.
 
-#include "flow/ravelo2_view.h"
+#include "view/ravelo2_view.h"
 
 #include "res/resource.h"
 #include "ui/pictures.h"

@@ -1,7 +1,7 @@
 // The view's drawing: the board composed off-screen and copied in one blit, the status panes,
 // and the pointer over the board.
 
-#include "flow/ravelo2_view.h"
+#include "view/ravelo2_view.h"
 
 #include "res/texts.h"
 #include "ui/board_geometry.h"

@@ -1,4 +1,4 @@
-#include "flow_fixture.h"
+#include "view_fixture.h"
 #include "ui/wait_cursor.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "flow/computer_thread.h"
+#include "view/computer_thread.h"
 
 #include <cerrno>
 #include <system_error>

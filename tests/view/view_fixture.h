@@ -1,6 +1,6 @@
 #pragma once
 
-#include "flow/ravelo2_view.h"
+#include "view/ravelo2_view.h"
 #include "message_recorder.h"
 #include "support/positions.h"
 #include "ui/status_bar.h"
