@@ -4,58 +4,52 @@
 
 #include <array>
 #include <cstdint>
-#include <random>
 
 namespace testing_support {
 
-// A position written as the command-line tools read it: the user's pits 0..5 and store, then
-// the computer's pits 0..5 and store.
+// A position as the command-line tools write it: the user's pits 0..5 and store, then the
+// computer's pits 0..5 and store.
 using Line = std::array<int, 14>;
 
-inline void ToPosition(const Line& line, Position& pos) {
+inline constexpr Line kStart = {4, 4, 4, 4, 4, 4, 0, 4, 4, 4, 4, 4, 4, 0};
+
+inline void PutPosition(CGameBoard& board, const Line& line, int bUserTurn) {
+    Position pos;
     for (int i = 0; i < kPlaces; ++i) {
         pos[kUserRow][i] = line[i];
         pos[kComputerRow][i] = line[kPlaces + i];
     }
-}
-
-inline void PutPosition(CGameBoard& board, const Line& line, int bUserTurn) {
-    Position pos;
-    ToPosition(line, pos);
     board.SetPosition(pos);
     board.SetUserTurn(bUserTurn);
     board.SetRunning(1);
 }
 
-inline Line Snapshot(const CGameBoard& board) {
+inline Line Snapshot(const CGameBoard& board, bool bShown = false) {
     Line line{};
     for (int i = 0; i < kPlaces; ++i) {
-        line[i] = board.GetCount(i, kUserRow);
-        line[kPlaces + i] = board.GetCount(i, kComputerRow);
+        line[i] = bShown ? board.GetShownCount(i, kUserRow) : board.GetCount(i, kUserRow);
+        line[kPlaces + i] =
+            bShown ? board.GetShownCount(i, kComputerRow) : board.GetCount(i, kComputerRow);
     }
     return line;
 }
 
-inline int Sum(const Line& line) {
-    int n = 0;
-    for (int v : line) {
-        n += v;
+// A small generator of its own, so that random positions are the same with every library.
+struct Rng {
+    std::uint64_t n;
+    int operator()(int nBelow) {
+        n = n * 6364136223846793005ull + 1442695040888963407ull;
+        return static_cast<int>((n >> 33) % static_cast<std::uint64_t>(nBelow));
     }
-    return n;
-}
+};
 
-// A random legal position: 48 marbles, nInPlay of them in the twelve pits, at least one in
-// each side's pits (so nInPlay is at least 2).
-inline Line RandomPosition(std::mt19937& rng, int nInPlay) {
-    if (nInPlay < 2) {
-        nInPlay = 2;
-    }
-    Line line{};
-    std::uniform_int_distribution<int> pit(0, 11);
+// A position still in play: nInPlay marbles (at least 2) in the twelve pits, at least one on
+// each side, the rest split between the stores.
+inline Line RandomPosition(Rng& rng, int nInPlay) {
     for (;;) {
-        line.fill(0);
+        Line line{};
         for (int k = 0; k < nInPlay; ++k) {
-            const int p = pit(rng);
+            const int p = rng(12);
             ++line[p < 6 ? p : p + 1];
         }
         int nUser = 0;
@@ -65,10 +59,8 @@ inline Line RandomPosition(std::mt19937& rng, int nInPlay) {
             nComputer += line[7 + i];
         }
         if (nUser > 0 && nComputer > 0) {
-            const int nStores = kMarbles - nInPlay;
-            const int nUserStore = std::uniform_int_distribution<int>(0, nStores)(rng);
-            line[6] = nUserStore;
-            line[13] = nStores - nUserStore;
+            line[6] = rng(kMarbles - nInPlay + 1);
+            line[13] = kMarbles - nInPlay - line[6];
             return line;
         }
     }
