@@ -1,0 +1,367 @@
+#include "ai/forced_finish_table.h"
+#include "ai/pick_best.h"
+#include "ai/search_table.h"
+#include "rules/game_board.h"
+#include "support/positions.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+using namespace testing_support;
+
+namespace {
+
+// A running digest of many results: one number stands for thousands of checked values.
+struct Digest {
+    std::uint64_t n = 14695981039346656037ull;
+    void Add(int v) { n = (n ^ static_cast<std::uint32_t>(v)) * 1099511628211ull; }
+};
+
+struct ForcedCase {
+    std::array<int, 6> pits;
+    int nFirst, bFinishes;
+};
+
+TEST(ForcedFinish, FollowsTheGreedyChainFromTheStoreSideForAtMostNineMoves) {
+    // clang-format off
+    const ForcedCase kCases[] = {
+        {{0, 0, 0, 0, 0, 1}, 5, 1}, {{0, 0, 0, 0, 0, 8}, 5, 1}, {{0, 0, 0, 0, 0, 9}, -1, 0},
+        {{0, 0, 0, 0, 2, 0}, 4, 1}, {{0, 0, 0, 3, 2, 1}, 5, 0}, {{0, 0, 4, 2, 2, 1}, 5, 1},
+        {{0, 5, 3, 1, 1, 0}, 1, 0}, {{0, 0, 0, 1, 0, 0}, -1, 0}, {{6, 0, 0, 0, 0, 0}, 0, 0},
+        {{0, 5, 0, 0, 0, 0}, 1, 0}, {{0, 0, 0, 0, 2, 1}, 5, 1},
+    };
+    // clang-format on
+    for (const ForcedCase& c : kCases) {
+        for (int nMode : {kSearchPlain, kSearchFast}) {
+            for (int bTurn : {0, 1}) {
+                Line line{};
+                for (int i = 0; i < 6; ++i)
+                    line[7 + i] = c.pits[i];
+                line[0] = 1;
+                line[6] = kMarbles - 1 -
+                          (c.pits[0] + c.pits[1] + c.pits[2] + c.pits[3] + c.pits[4] + c.pits[5]);
+                CGameBoard board;
+                board.SetSearchMode(nMode);
+                PutPosition(board, line, bTurn);
+                EXPECT_EQ(board.FirstForcedMove(kComputerRow), c.nFirst) << c.pits[5];
+                EXPECT_EQ(board.CanForceFinish(kSideComputer), c.bFinishes) << c.pits[3];
+                EXPECT_EQ(Snapshot(board), line);
+                EXPECT_EQ(board.IsUserTurn(), bTurn);
+            }
+        }
+    }
+}
+
+// The fast search reads the forced-finish answer of a row from a table; it must agree with the
+// chain played out move by move for every row a search can meet.
+TEST(ForcedFinish, TableAgreesWithTheChainPlayedOut) {
+    CGameBoard board;
+    Line line{};
+    line[7] = 1;
+    for (int i = 0; i < 10 * 10 * 10 * 10 * 10 * 12; ++i) {
+        int rest = i;
+        for (int p = 5; p >= 0; --p) {
+            line[p] = rest % (p == 5 ? 12 : 10);
+            rest /= p == 5 ? 12 : 10;
+        }
+        PutPosition(board, line, 1);
+        const int bTrial = board.CanForceFinishByTrial(kSideUser);
+        ASSERT_EQ(forced_finish_table::RowCanFinish(line.data()), bTrial) << i;
+        ASSERT_EQ(forced_finish_table::SmallRowCanFinish(line.data()), bTrial) << i;
+    }
+}
+
+TEST(PitScore, RewardsTheLastMarbleLandingInTheOpponentsFirstPit) {
+    const int kCases[][3] = {{0, 5, -5}, {1, 5, -5}, {2, 5, 10}, {3, 5, 5},
+                             {7, 0, 10}, {6, 0, -5}, {8, 0, 5},  {9, 0, 5}};
+    for (const auto& c : kCases)
+        EXPECT_EQ(CGameBoard::PitScore(c[0], c[1]), c[2]) << c[0] << "," << c[1];
+    CGameBoard board;
+    PutPosition(board, {0, 0, 0, 0, 0, 2, 30, 0, 0, 0, 0, 0, 3, 13}, 1);
+    EXPECT_EQ(board.BestPitScore(kUserRow), 10);
+    EXPECT_EQ(board.BestPitScore(kComputerRow), 5);
+}
+
+struct SearchCase {
+    Line line;
+    int bTurn, nDepth, bProgress, nValue, nProgress;
+};
+
+TEST(Search, TerminalTestsDepthHeuristicAndProgressOfTheTopNode) {
+    // clang-format off
+    const SearchCase kCases[] = {
+        {{4, 4, 4, 4, 4, 4, 20, 0, 0, 0, 0, 0, 1, 3}, 0, 0, 1, 1, 0},    // computer finishes, even at depth 0
+        {{4, 4, 4, 4, 4, 4, 20, 0, 0, 0, 0, 0, 1, 3}, 0, 7, 1, 8, 0},
+        {{0, 0, 0, 0, 2, 0, 22, 4, 4, 4, 4, 4, 4, 0}, 1, 9, 0, -10, 0},
+        {{1, 1, 0, 0, 0, 0, 45, 0, 0, 0, 0, 0, 1, 0}, 1, 4, 0, 5, 0},    // a finish the user cannot spoil
+        {{0, 0, 0, 0, 0, 1, 0, 1, 1, 0, 0, 0, 0, 45}, 0, 3, 0, -4, 0},
+        {kStart, 0, 0, 1, 0, 0},
+        {kStart, 0, 1, 1, 0, 6},                                         // a computer node passes all six
+        {{3, 4, 4, 4, 4, 4, 0, 4, 4, 4, 5, 4, 4, 0}, 0, 1, 0, -1, 0},   // no pit reaches the user's first
+        {{0, 0, 1, 2, 1, 1, 29, 1, 1, 0, 1, 0, 0, 11}, 1, 1, 1, -1, 2}, // the first refutation ends it
+        {kStart, 0, 3, 0, -1, 0},                                        // inner nodes never count
+    };
+    // clang-format on
+    for (const SearchCase& c : kCases) {
+        for (int nMode : {kSearchPlain, kSearchFast}) {
+            CGameBoard board;
+            board.SetSearchMode(nMode);
+            PutPosition(board, c.line, c.bTurn);
+            EXPECT_EQ(board.SearchValue(c.nDepth, c.bProgress), c.nValue) << c.nDepth;
+            EXPECT_EQ(board.GetProgress(), c.nProgress) << c.nDepth;
+        }
+    }
+}
+
+// The reference search's values over many positions, both sides, depths 0 to 6.
+TEST(Search, PlainValuesMatchTheirSignature) {
+    Rng rng{11};
+    Digest digest;
+    for (int i = 0; i < 600; ++i) {
+        CGameBoard board;
+        board.SetSearchMode(kSearchPlain);
+        const Line line = RandomPosition(rng, 2 + rng(23));
+        PutPosition(board, line, i % 2);
+        digest.Add(board.SearchValue(i % 7, 0));
+        ASSERT_EQ(Snapshot(board), line);
+        ASSERT_EQ(board.IsUserTurn(), i % 2);
+    }
+    EXPECT_EQ(digest.n, 9542625401789030969u);
+}
+
+// One board for all fast searches, so that later searches meet what earlier ones left in its
+// table; now and then a fresh board, which starts without one.
+TEST(Search, FastGivesThePlainValueAndProgressEverywhere) {
+    Rng rng{2024};
+    CGameBoard fast;
+    for (int i = 0; i < 3000; ++i) {
+        const int nInPlay = 2 + rng(23);
+        const Line line = RandomPosition(rng, nInPlay);
+        const int bTurn = rng(2);
+        const int nDepth = rng(1 + (nInPlay <= 6    ? 14
+                                    : nInPlay <= 10 ? 11
+                                    : nInPlay <= 16 ? 9
+                                                    : 7));
+        CGameBoard plain;
+        plain.SetSearchMode(kSearchPlain);
+        PutPosition(plain, line, bTurn);
+        const int nValue = plain.SearchValue(nDepth, i % 3 == 0);
+        CGameBoard fresh;
+        CGameBoard& board = i % 5 == 0 ? fresh : fast;
+        PutPosition(board, line, bTurn);
+        const int nProgressBefore = board.GetProgress();
+        ASSERT_EQ(board.SearchValue(nDepth, i % 3 == 0), nValue) << i;
+        ASSERT_EQ(board.GetProgress() - nProgressBefore, plain.GetProgress()) << i;
+        ASSERT_EQ(Snapshot(board), line);
+        ASSERT_EQ(board.IsUserTurn(), bTurn);
+    }
+}
+
+// Two nodes that differ only in the computer's row, kept in one bucket, stay apart.
+TEST(SearchTable, KeepsNodesApartByTheirWholeKey) {
+    SearchSlot bucket[search_table::kSlotsPerBucket] = {};
+    Position a = {{1, 2, 3, 0, 0, 0, 20}, {2, 1, 0, 0, 0, 0, 19}};
+    Position b = {{1, 2, 3, 0, 0, 0, 20}, {1, 2, 0, 0, 0, 0, 19}};
+    const search_table::Key keyA = search_table::MakeKey(a, 1, 9);
+    const search_table::Key keyB = search_table::MakeKey(b, 1, 9);
+    search_table::Keep(bucket, keyA, {3, 3});
+    EXPECT_EQ(search_table::FindSlot(bucket, keyB), nullptr);
+    EXPECT_EQ(search_table::FindSlot(bucket, search_table::MakeKey(a, 0, 9)), nullptr);
+    search_table::Keep(bucket, keyB, {-2, search_table::kNoHigh});
+    search_table::Keep(bucket, keyB, {search_table::kNoLow, 4});
+    const SearchSlot* pA = search_table::FindSlot(bucket, keyA);
+    const SearchSlot* pB = search_table::FindSlot(bucket, keyB);
+    ASSERT_TRUE(pA && pB);
+    EXPECT_EQ(search_table::BoundsOf(*pA).nLow, 3);
+    EXPECT_EQ(search_table::BoundsOf(*pB).nLow, -2); // both findings about b are kept
+    EXPECT_EQ(search_table::BoundsOf(*pB).nHigh, 4);
+}
+
+struct Choice {
+    int nPit = -1;
+    ChoiceReport report;
+    int nProgress = 0;
+    std::vector<int> Scores() const { return {report.nScores, report.nScores + 6}; }
+};
+
+Choice Choose(const Line& line, int nLevel, std::uint32_t nSeed = 1) {
+    using Chooser = void (CGameBoard::*)(int&, int&);
+    constexpr Chooser kChoosers[] = {&CGameBoard::ChooseMoveLevel1, &CGameBoard::ChooseMoveLevel2,
+                                     &CGameBoard::ChooseMoveLevel3, &CGameBoard::ChooseMoveLevel4};
+    CGameBoard board;
+    PutPosition(board, line, 0);
+    board.SeedRandom(nSeed);
+    int nPit = -1;
+    int nRow = -1;
+    (board.*kChoosers[nLevel - 1])(nPit, nRow);
+    EXPECT_EQ(nRow, kComputerRow);
+    EXPECT_EQ(Snapshot(board), line);
+    EXPECT_EQ(board.IsUserTurn(), 0);
+    return {nPit, board.GetLastChoice(), board.GetProgress()};
+}
+
+TEST(Choosers, StartPositionLevelOneTiesAndLevelTwoScores) {
+    int nSeen[6] = {};
+    for (std::uint32_t nSeed = 0; nSeed < 600; ++nSeed) {
+        const Choice c = Choose(kStart, 1, nSeed);
+        ASSERT_EQ(c.Scores(), (std::vector<int>{0, 0, 0, 0, 0, 0}));
+        ASSERT_EQ(c.nProgress, 53); // the threat steps are skipped
+        ++nSeen[c.nPit];
+    }
+    EXPECT_EQ(nSeen[5], 0);
+    EXPECT_NEAR(nSeen[4], 300, 45);
+    EXPECT_NEAR(nSeen[3], 200, 45);
+    for (int nLevel : {2, 3, 4}) { // more than 32 marbles in play: the level-2 chooser
+        const Choice c = Choose(kStart, nLevel);
+        EXPECT_EQ(c.nPit, 0);
+        EXPECT_EQ(c.Scores(), (std::vector<int>{11, 10, 4, 3, 7, -4}));
+        EXPECT_EQ(c.report.nDepth, 0);
+        EXPECT_EQ(c.nProgress, 100);
+    }
+}
+
+TEST(Choosers, AgainstTheUsersForcedFinishTheComputerReachesIntoTheUsersRow) {
+    const Line stuck{0, 0, 0, 0, 2, 1, 19, 1, 2, 3, 0, 0, 1, 19};
+    for (std::uint32_t nSeed = 0; nSeed < 100; ++nSeed) {
+        const Choice c = Choose(stuck, 1, nSeed);
+        ASSERT_EQ(c.Scores(), (std::vector<int>{-5, -5, -5, -1005, -1005, -5}));
+        ASSERT_NE(c.nPit, 5);
+        ASSERT_EQ(c.nProgress, 100);
+    }
+    const Choice c2 = Choose(stuck, 2);
+    EXPECT_EQ(c2.Scores(), (std::vector<int>{-10, -10, 5, -1005, -1005, -10}));
+    EXPECT_EQ(c2.nPit, 2);
+    EXPECT_EQ(c2.nProgress, 61);
+    const Line reach{0, 0, 0, 0, 2, 1, 19, 0, 2, 3, 0, 1, 2, 18};
+    EXPECT_EQ(Choose(reach, 1).nPit, 5);
+    EXPECT_EQ(Choose(reach, 2).nPit, 5);
+    EXPECT_EQ(Choose(reach, 2).nProgress, 41); // the pit scores alone decide
+}
+
+TEST(Choosers, EveryLevelTakesItsForcedFinishWithoutProgress) {
+    for (int nLevel = 1; nLevel <= 4; ++nLevel) {
+        const Choice c = Choose({4, 4, 4, 4, 4, 4, 10, 0, 0, 0, 0, 2, 1, 11}, nLevel);
+        EXPECT_EQ(c.nPit, 5) << nLevel;
+        EXPECT_EQ(c.report.bForced, 1);
+        EXPECT_EQ(c.report.bHasScores, 0);
+        EXPECT_EQ(c.nProgress, 0);
+    }
+}
+
+TEST(Choosers, SearchDepthGrowsAsMarblesLeaveThePits) {
+    const int kTable[][3] = {{48, 0, 0},   {33, 0, 0},   {32, 8, 10},  {25, 8, 10},  {24, 10, 13},
+                             {13, 10, 13}, {12, 14, 19}, {11, 14, 19}, {10, 20, 28}, {9, 20, 28},
+                             {8, 28, 40},  {7, 38, 55},  {0, 38, 55}};
+    for (const auto& row : kTable) {
+        EXPECT_EQ(CGameBoard::SearchDepthFor(row[0], 0), row[1]) << row[0];
+        EXPECT_EQ(CGameBoard::SearchDepthFor(row[0], 1), row[2]) << row[0];
+    }
+    EXPECT_EQ(Choose({4, 4, 4, 4, 4, 4, 8, 2, 2, 2, 2, 0, 1, 7}, 3).report.nDepth, 0); // 33
+    const Choice c = Choose({4, 4, 4, 4, 4, 4, 8, 2, 2, 2, 2, 0, 0, 8}, 4);            // 32
+    EXPECT_EQ(c.report.nDepth, 10);
+    EXPECT_EQ(c.report.nScores[4], -30000);
+    EXPECT_EQ(c.nProgress, 100);
+    EXPECT_EQ(Choose({1, 1, 1, 1, 1, 1, 20, 0, 0, 0, 3, 0, 0, 19}, 3).report.nDepth, 1); // one pit
+}
+
+// Each candidate's score is the search value, at the stated depth, of the position it leads to.
+TEST(Choosers, CandidateScoresAreSearchValuesAtTheFullDepth) {
+    const Line kLines[] = {{0, 1, 2, 0, 1, 0, 24, 1, 0, 2, 1, 0, 1, 15},
+                           {1, 1, 4, 2, 1, 1, 13, 2, 2, 2, 2, 2, 3, 12},
+                           {2, 0, 1, 1, 0, 1, 20, 1, 2, 0, 1, 1, 0, 18}};
+    for (const Line& line : kLines) {
+        for (int nLevel : {3, 4}) {
+            const Choice c = Choose(line, nLevel);
+            ASSERT_GT(c.report.nDepth, 1);
+            for (int i = 0; i < 6; ++i) {
+                if (line[7 + i] == 0)
+                    continue;
+                CGameBoard board;
+                PutPosition(board, line, 0);
+                board.TrialMove(kComputerRow, i);
+                EXPECT_EQ(board.SearchValue(c.report.nDepth, 0), c.report.nScores[i]) << i;
+            }
+        }
+    }
+}
+
+// Every level's choice, scores, depth and progress over many positions and seeds.
+TEST(Choosers, ChoicesMatchTheirSignature) {
+    Rng rng{5};
+    std::array<Digest, 4> digests;
+    for (int i = 0; i < 150; ++i) {
+        const Line line = RandomPosition(rng, 2 + rng(i < 100 ? 30 : 46));
+        for (int nLevel = 1; nLevel <= 4; ++nLevel) {
+            const Choice c = Choose(line, nLevel, static_cast<std::uint32_t>(i));
+            for (int v : {c.nPit, c.report.bForced, c.report.nDepth, c.nProgress})
+                digests[nLevel - 1].Add(v);
+            for (int v : c.Scores())
+                digests[nLevel - 1].Add(v);
+        }
+    }
+    EXPECT_EQ(digests[0].n, 4344879466949029225u);
+    EXPECT_EQ(digests[1].n, 8620017106630296490u);
+    EXPECT_EQ(digests[2].n, 3199346652430014101u);
+    EXPECT_EQ(digests[3].n, 16449331902509313952u);
+}
+
+TEST(PickBest, TakesTheBestAndSettlesTiesWithTheirDeliberateOdds) {
+    CRandom random;
+    random.Seed(3);
+    const std::int32_t kUnique[] = {1, 9, -4};
+    EXPECT_EQ(PickBest(kUnique, 3, random), 1);
+    const std::int32_t kTwo[] = {5, 5, -1000, -1000, -1000, -1000};
+    EXPECT_EQ(PickBest(kTwo, 0, random), 0);
+    // clang-format off
+    const double kOdds[5][6] = {{1, 0}, {1 / 2., 1 / 2., 0}, {1 / 6., 1 / 3., 1 / 2., 0},
+                                {1 / 24., 1 / 8., 1 / 3., 1 / 2., 0},
+                                {1 / 120., 1 / 30., 1 / 8., 1 / 3., 1 / 2., 0}};
+    // clang-format on
+    for (int m = 2; m <= 6; ++m) {
+        const std::int32_t kTied[] = {7, 7, 7, 7, 7, 7};
+        int nSeen[6] = {};
+        for (int k = 0; k < 12000; ++k)
+            ++nSeen[PickBest(kTied, m, random)];
+        for (int i = 0; i < m; ++i)
+            EXPECT_NEAR(nSeen[i] / 12000.0, kOdds[m - 2][i], 0.02) << m << " ties, entry " << i;
+    }
+}
+
+TEST(ThinkAndMove, PlaysTheChoiceOfTheLevelAndEndsWithoutProgress) {
+    const Line lonePit{1, 1, 1, 1, 1, 1, 20, 0, 0, 0, 3, 0, 0, 19};
+    for (int nLevel : {0, 1, 2, 3, 4, 7}) {
+        CGameBoard board;
+        PutPosition(board, lonePit, 0);
+        board.SetLevel(nLevel);
+        board.ThinkAndMove();
+        ASSERT_NE(board.GetHistory(), nullptr);
+        EXPECT_EQ(board.GetHistory()->nRow, kComputerRow);
+        EXPECT_EQ(board.GetHistory()->nPit, 3);
+        EXPECT_EQ(Snapshot(board), (Line{1, 1, 1, 1, 1, 1, 20, 0, 0, 0, 0, 1, 1, 20}));
+        EXPECT_EQ(board.IsUserTurn(), 0); // three marbles from pit 3 end in the store
+        EXPECT_EQ(board.GetProgress(), 0);
+        // Only the searching levels report a depth: 0 and 7 act as level 4.
+        EXPECT_EQ(board.GetLastChoice().nDepth, nLevel == 1 || nLevel == 2 ? 0 : 1) << nLevel;
+    }
+    CGameBoard board; // a new game wipes the progress that a chooser leaves behind
+    PutPosition(board, kStart, 0);
+    int nPit = 0, nRow = 0;
+    board.ChooseMoveLevel1(nPit, nRow);
+    board.NewGame();
+    EXPECT_EQ(board.GetProgress(), 0);
+}
+
+TEST(ThinkAndMove, AStoppedChoicePlaysNothing) {
+    CGameBoard board;
+    PutPosition(board, {2, 0, 1, 1, 0, 1, 20, 1, 2, 0, 1, 1, 0, 18}, 0);
+    board.SetLevel(4);
+    board.RequestStop();
+    board.ThinkAndMove();
+    EXPECT_EQ(board.HasHistory(), 0);
+    EXPECT_EQ(board.IsUserTurn(), 0);
+    EXPECT_EQ(board.GetProgress(), 0);
+}
+
+} // namespace
