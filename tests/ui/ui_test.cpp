@@ -1,0 +1,191 @@
+#include "message_recorder.h"
+#include "res/resource.h"
+#include "support/positions.h"
+#include "test_pictures.h"
+#include "ui/board_drawing.h"
+#include "ui/board_geometry.h"
+#include "ui/cmd_ui.h"
+#include "ui/pictures.h"
+#include "ui/status_bar.h"
+#include "ui/wait_cursor.h"
+#include "view/ravelo2_view.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Geometry, EveryPlaceHasItsOrigin) {
+    const int kOrigins[2][7][2] = {
+        {{64, 64}, {121, 64}, {178, 64}, {235, 64}, {292, 64}, {349, 64}, {406, 36}},
+        {{349, 7}, {292, 7}, {235, 7}, {178, 7}, {121, 7}, {64, 7}, {7, 35}}};
+    for (int nRow = 0; nRow < 2; ++nRow) {
+        for (int nIndex = 0; nIndex < 7; ++nIndex) {
+            int x = -1;
+            int y = -1;
+            GetPitOrigin(nRow, nIndex, x, y);
+            EXPECT_EQ(x, kOrigins[nRow][nIndex][0]) << nRow << "/" << nIndex;
+            EXPECT_EQ(y, kOrigins[nRow][nIndex][1]) << nRow << "/" << nIndex;
+        }
+    }
+}
+
+// Over the view and a margin around it a point hits exactly when it lies on the square of a
+// user pit, and then it names that pit; a miss leaves the out-values alone.
+TEST(Geometry, OnlyTheUserPitSquaresAreLive) {
+    for (int y = -10; y < kBoardHeight + 10; ++y) {
+        for (int x = -10; x < kBoardWidth + 10; ++x) {
+            const bool bOnRow = y >= 64 && y <= 113 && x >= 64 && (x - 64) % 57 < 50;
+            const int nExpected = bOnRow && x < 64 + 6 * 57 ? (x - 64) / 57 : -1;
+            int nPit = -1;
+            int nRow = -1;
+            const int bHit = HitTestPit(x, y, nPit, nRow);
+            ASSERT_EQ(bHit != 0, nExpected >= 0) << "(" << x << ", " << y << ")";
+            ASSERT_EQ(nPit, nExpected) << "(" << x << ", " << y << ")";
+            ASSERT_EQ(nRow, bHit ? 0 : -1);
+        }
+    }
+}
+
+class DrawingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(m_view.OnCreate(), 0);
+        m_view.KillTimerForTest();
+    }
+    QImage Paint() {
+        QImage image(kBoardWidth, kBoardHeight, QImage::Format_RGB32);
+        image.fill(qRgb(255, 0, 255));
+        QPainter painter(&image);
+        m_view.OnDraw(&painter);
+        return image;
+    }
+    // Whether the marble whose square starts at (x, y) shows its own pixel (dx, dy).
+    static bool MarbleAt(const QImage& image, int x, int y, int dx = 4, int dy = 4) {
+        return image.pixel(x + dx, y + dy) == CTestPictures::MarblePixel(dx, dy);
+    }
+
+    CTestPictures m_pictures;
+    CRavelo2View m_view;
+};
+
+TEST_F(DrawingTest, BoardAtTheOriginMarblesOnlyOnTheirDiscsAndBlackStrips) {
+    m_view.Board().SetPosition({{0, 0, 0, 0, 0, 0, 0}, {1, 0, 0, 0, 0, 0, 0}});
+    const QImage image = Paint();
+    for (int y = 0; y < kBoardHeight; ++y) {
+        for (int x = 0; x < kBoardWidth; ++x) {
+            const int dx = x - 349;
+            const int dy = y - 7;
+            QRgb expected = x < 463 && y < 122 ? CTestPictures::BoardPixel(x, y) : qRgb(0, 0, 0);
+            if (dx >= 0 && dx < 10 && dy >= 0 && dy < 10 && CTestPictures::OnDisc(dx, dy))
+                expected = CTestPictures::MarblePixel(dx, dy);
+            ASSERT_EQ(image.pixel(x, y), expected) << "(" << x << ", " << y << ")";
+        }
+    }
+}
+
+// Lines of five from the square's top-left corner, downwards without limit.
+TEST_F(DrawingTest, MarblesFillLinesOfFiveAndOverflowBelowTheSquare) {
+    struct Case {
+        int nRow, nIndex, nCount, xLast, yLast, xNext, yNext;
+    };
+    const Case kCases[] = {{0, 0, 1, 64, 64, 74, 64},    {0, 0, 5, 104, 64, 64, 74},
+                           {0, 0, 6, 64, 74, 74, 74},    {0, 0, 25, 104, 104, 64, 114},
+                           {0, 0, 26, 64, 114, 74, 114}, {1, 0, 48, 369, 97, 379, 97},
+                           {1, 6, 30, 47, 85, 7, 95}};
+    for (const Case& c : kCases) {
+        Position position = {};
+        position[c.nRow][c.nIndex] = c.nCount;
+        m_view.Board().SetPosition(position);
+        const QImage image = Paint();
+        EXPECT_TRUE(MarbleAt(image, c.xLast, c.yLast)) << c.nCount;
+        EXPECT_FALSE(MarbleAt(image, c.xNext, c.yNext)) << c.nCount;
+    }
+    // 48 in the user's store: the tenth line starts at y = 126, cut off by the image.
+    m_view.Board().SetPosition({{0, 0, 0, 0, 0, 0, 48}, {}});
+    const QImage image = Paint();
+    EXPECT_TRUE(MarbleAt(image, 426, 126, 4, 1));
+    EXPECT_EQ(image.pixel(440, 127), qRgb(0, 0, 0));
+}
+
+// Index by index, the user's place first: the user's pit 5 covers the overflow of the
+// computer's pit 0 above it.
+TEST_F(DrawingTest, PlacesDrawnLaterCoverTheOverflowOfEarlierOnes) {
+    m_view.Board().SetPosition({{0, 0, 0, 0, 0, 1, 0}, {47, 0, 0, 0, 0, 0, 0}});
+    const QImage image = Paint();
+    EXPECT_TRUE(MarbleAt(image, 349, 64, 4, 6)); // not the computer's marble at (349, 67)
+}
+
+TEST_F(DrawingTest, MarbleAndBoardChoicesLoadTheirPicturesAndMoveTheCheck) {
+    struct Choice {
+        void (CRavelo2View::*pfnCommand)();
+        int nID, nBitmap;
+    };
+    const Choice kBoards[] = {{&CRavelo2View::OnBoardLightMono, ID_BOARD_LIGHT_MONO, 156},
+                              {&CRavelo2View::OnBoardDarkMono, ID_BOARD_DARK_MONO, 152},
+                              {&CRavelo2View::OnBoardLightWood, ID_BOARD_LIGHT_WOOD, 153},
+                              {&CRavelo2View::OnBoardDarkWood, ID_BOARD_DARK_WOOD, 157},
+                              {&CRavelo2View::OnBoardPaleBlue, ID_BOARD_PALE_BLUE, 155},
+                              {&CRavelo2View::OnBoardRed, ID_BOARD_RED, 154}};
+    const Choice kMarbles[] = {{&CRavelo2View::OnMarbleRed, ID_MARBLE_RED, 142},
+                               {&CRavelo2View::OnMarbleBlue, ID_MARBLE_BLUE, 145},
+                               {&CRavelo2View::OnMarbleYellow, ID_MARBLE_YELLOW, 139},
+                               {&CRavelo2View::OnMarbleGreen, ID_MARBLE_GREEN, 140},
+                               {&CRavelo2View::OnMarbleAqua, ID_MARBLE_AQUA, 144},
+                               {&CRavelo2View::OnMarblePurple, ID_MARBLE_PURPLE, 143}};
+    for (const auto& [pChoices, pHolder] :
+         {std::pair(kBoards, &g_bmpBoard), std::pair(kMarbles, &g_bmpMarble)}) {
+        for (int i = 0; i < 6; ++i) {
+            (m_view.*pChoices[i].pfnCommand)();
+            QImage expected;
+            LoadBitmapInto(expected, pChoices[i].nBitmap);
+            EXPECT_FALSE(expected.isNull());
+            EXPECT_EQ(*pHolder, expected) << pChoices[i].nID;
+            for (int j = 0; j < 6; ++j) {
+                CCmdUI cmdUI(pChoices[j].nID);
+                EXPECT_EQ(m_view.OnCmdMsg(pChoices[j].nID, &cmdUI), 1);
+                EXPECT_EQ(cmdUI.m_nCheck, i == j ? 1 : 0) << pChoices[j].nID;
+            }
+        }
+    }
+}
+
+TEST(StatusBar, PanesKeepTheWidthOfTheirIndicatorStrings) {
+    CStatusBar bar;
+    const int kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_TURN, ID_INDICATOR_PROGRESS};
+    ASSERT_EQ(bar.SetIndicators(kIndicators, 3), 1);
+    EXPECT_EQ(bar.GetPaneText(0), QString::fromUtf8("ラヴェロへようこそ"));
+    EXPECT_EQ(bar.GetPaneText(1), QString::fromUtf8("人間側とコンピュータ."));
+    EXPECT_EQ(bar.GetPaneText(2), QString::fromUtf8("---％"));
+    const int nWidth = bar.GetPaneWidth(1);
+    bar.SetPaneText(1, QString::fromUtf8("パソコンが考え中ですパソコンが考え中です"));
+    bar.adjustSize();
+    EXPECT_EQ(bar.GetPaneWidth(1), nWidth);
+    EXPECT_GE(nWidth,
+              bar.fontMetrics().horizontalAdvance(QString::fromUtf8("人間側とコンピュータ.")));
+}
+
+TEST(ProgressText, RightAlignedInThreePlacesWithTheFullWidthPercent) {
+    EXPECT_EQ(FormatProgress(0), QString::fromUtf8("  0％"));
+    EXPECT_EQ(FormatProgress(42), QString::fromUtf8(" 42％"));
+    EXPECT_EQ(FormatProgress(100), QString::fromUtf8("100％"));
+}
+
+TEST(WaitCursor, NestsAndGivesWayToTheArrowWhileABoxAsks) {
+    BeginWaitCursor();
+    BeginWaitCursor();
+    EndWaitCursor();
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    {
+        const CArrowOverWaitCursor arrow;
+        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
+    }
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    EndWaitCursor();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(WaitCursorCount(), 0);
+}
+
+} // namespace
