@@ -1,0 +1,282 @@
+// The whole program on the offscreen platform: frame, menus and their prompts, keys, the help
+// commands, the document's file commands and the message boxes.
+
+#include "app/about_dlg.h"
+#include "app/main_frame.h"
+#include "app/ravelo2_app.h"
+#include "app/ravelo2_doc.h"
+#include "message_recorder.h"
+#include "res/resource.h"
+#include "ui/command_menu.h"
+#include "ui/file_dialog.h"
+#include "ui/status_bar.h"
+#include "ui/wait_cursor.h"
+#include "view/ravelo2_view.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString U(const char* psz) {
+    return QString::fromUtf8(psz);
+}
+
+// Runs the procedure on the modal window that opens next, while it is open.
+void OnceModal(std::function<void(QWidget*)> procedure) {
+    QTimer::singleShot(0, [procedure = std::move(procedure)] {
+        QWidget* pModal = QApplication::activeModalWidget();
+        ASSERT_NE(pModal, nullptr);
+        procedure(pModal);
+    });
+}
+
+class ShellTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(m_app.InitInstance(CCommandLineInfo{}), 1);
+        m_pFrame = m_app.GetMainWnd();
+        m_pView = m_pFrame->GetActiveView();
+        m_pView->KillTimerForTest();
+        m_pFrame->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_pFrame));
+        m_previousDialog = SetFileDialogHandler([this](QWidget*, int bOpen) {
+            m_asked.push_back(bOpen);
+            return m_answer;
+        });
+    }
+    void TearDown() override {
+        SetFileDialogHandler(std::move(m_previousDialog));
+        EXPECT_EQ(m_app.ExitInstance(), 1);
+    }
+    CCommandMenu* Menu() const { return m_pFrame->GetCommandMenu(); }
+    CStatusBar* Bar() const { return m_pFrame->GetStatusBar(); }
+    QString Pane0() const {
+        return Bar()->currentMessage().isEmpty() ? Bar()->GetPaneText(0) : Bar()->currentMessage();
+    }
+    void ClickPit(int nPit) {
+        m_pView->OnLButtonDown(64 + 57 * nPit + 25, 89);
+        m_pView->OnLButtonUp(64 + 57 * nPit + 25, 89);
+    }
+
+    CRavelo2App m_app;
+    CMainFrame* m_pFrame = nullptr;
+    CRavelo2View* m_pView = nullptr;
+    CMessageRecorder m_recorder;
+    FileDialogHandler m_previousDialog;
+    QString m_answer;
+    std::vector<int> m_asked;
+};
+
+TEST_F(ShellTest, FixedFrameTitledRavelo2WithCloseButtonViewAndStatusBar) {
+    const Qt::WindowFlags flags = m_pFrame->windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(m_pFrame->minimumSize(), m_pFrame->maximumSize());
+    EXPECT_EQ(m_pFrame->width(), 470);
+    EXPECT_EQ(m_pView->size(), QSize(470, 128));
+    EXPECT_FALSE(m_pFrame->windowIcon().isNull());
+    m_pView->grab();
+    EXPECT_EQ(Bar()->GetPaneText(1), U("あなたの番です"));
+    m_app.OnFileNew();
+    EXPECT_EQ(m_pFrame->windowTitle(), QStringLiteral("Ravelo2"));
+}
+
+// The menu bar as the user reads it: titles, items with their numbers and the prompt that pane
+// 0 shows while an item is highlighted.
+TEST_F(ShellTest, MenuBarReadsGameLevelBoardMarbleHelpWithTheirPrompts) {
+    QStringList lines;
+    for (QMenu* pPopup : Menu()->Popups()) {
+        lines << pPopup->title();
+        m_pFrame->menuBar()->setActiveAction(pPopup->menuAction());
+        for (QAction* pAction : pPopup->actions()) {
+            if (pAction->isSeparator()) {
+                lines << QStringLiteral("-");
+                continue;
+            }
+            pPopup->setActiveAction(pAction);
+            lines << pAction->text() + "=" + pAction->data().toString() + " " + Pane0();
+        }
+        pPopup->hide();
+        QApplication::processEvents();
+        EXPECT_EQ(Pane0(), U("ラヴェロへようこそ"));
+    }
+    EXPECT_EQ(lines.join('\n'),
+              U("ゲーム(&F)\n先手で新規ゲーム(&N)=32775 ユーザの先手で新規にゲームを始める\n"
+                "後手で新規ゲーム(&C)=32776 ユーザ後手で新規にゲームを始める\n-\n"
+                "ちょっと待った！=32777 自分の選択した手を待ったできます\n-\n"
+                "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)=57665 ｱﾌﾟﾘｹｰｼｮﾝを終了します\n"
+                "思考レベル(&L)\n初心者向け=32771 ルールを覚える人用です\n"
+                "普通の人向け=32772 手軽にラヴェロを楽しめます\n"
+                "玄人向け=32773 まじめに取り組むあなたにおすすめ\n"
+                "仙人向け=32774 ピリッとした戦いを好むあなたに\nボード\n"
+                "明るいモノクロ=32789 ボードを明るいモノクロ調に変更\n"
+                "暗いモノクロ=32785 ボードを暗いモノクロ調に変更\n"
+                "明るい木目=32786 ボードを明るい木目調に変更\n"
+                "暗い木目=32790 ボードを暗い木目調に変更\n"
+                "淡い水色=32788 ボードを淡い水色調に変更\n"
+                "厳しい赤=32787 ボードを厳しい赤色に変更\nビー玉\n"
+                "赤=32779 ビー玉の色を赤色にします\n青=32780 ビー玉の色を青色にします\n"
+                "黄=32781 ビー玉の色を黄色にします\n緑=32782 ビー玉の色を緑色にします\n"
+                "水=32783 ビー玉の色を水色にします\n紫=32784 ビー玉の色を紫色にします\n"
+                "ヘルプ(&H)\nRavelo2 のﾊﾞｰｼﾞｮﾝ情報(&A)...=57664 "
+                "ﾌﾟﾛｸﾞﾗﾑの情報，ﾊﾞｰｼﾞｮﾝそして著作権を表示\n"
+                "説明(&H)=32778 ゲームの説明を表示します"));
+    const QRect marbles = m_pFrame->menuBar()->actionGeometry(Menu()->Popups()[3]->menuAction());
+    const QRect help = m_pFrame->menuBar()->actionGeometry(Menu()->Popups()[4]->menuAction());
+    EXPECT_GT(help.left(), marbles.right() + help.width()) << "help stands at the right end";
+    EXPECT_GE(help.right(), m_pFrame->menuBar()->width() - 10);
+    // Start-up checks the light wood board and the yellow marbles, and nothing else.
+    for (QMenu* pPopup : {Menu()->Popups()[2], Menu()->Popups()[3]}) {
+        Menu()->UpdatePopup(pPopup);
+        QStringList checked;
+        for (QAction* pAction : pPopup->actions())
+            if (pAction->isChecked())
+                checked << pAction->text();
+        EXPECT_EQ(checked.join(','), pPopup == Menu()->Popups()[2] ? U("明るい木目") : U("黄"));
+    }
+}
+
+TEST_F(ShellTest, KeysOpenMenusRunTheFileCommandsAndTheEditKeysDoNothing) {
+    ClickPit(2); // an extra turn: the user moves again, and there is something to take back
+    const int nStore = m_pView->Board().GetCount(6, 0);
+    for (const char* pszKey : {"Ctrl+Z", "Ctrl+X", "Ctrl+C", "Ctrl+V", "Alt+Backspace", "Shift+Del",
+                               "Ctrl+Ins", "Shift+Ins", "F6", "Shift+F6", "Ctrl+N"})
+        QTest::keySequence(m_pFrame, QKeySequence(QString::fromLatin1(pszKey)));
+    EXPECT_EQ(m_recorder.Count(), 0u);
+    EXPECT_TRUE(m_asked.empty());
+    EXPECT_TRUE(m_pView->Board().HasHistory());
+    EXPECT_EQ(m_pView->Board().GetCount(6, 0), nStore);
+    EXPECT_TRUE(m_pFrame->isVisible());
+    QTest::keySequence(m_pFrame, QKeySequence(QStringLiteral("Ctrl+O")));
+    QTest::keySequence(m_pFrame, QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_EQ(m_asked, (std::vector<int>{1, 0})); // both cancelled
+    for (const auto& [key, nPopup] : {std::pair(Qt::Key_F, 0), {Qt::Key_L, 1}, {Qt::Key_H, 4}}) {
+        QTest::keyClick(m_pFrame, key, Qt::AltModifier);
+        EXPECT_TRUE(Menu()->Popups()[static_cast<std::size_t>(nPopup)]->isVisible()) << nPopup;
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTest::keyClick(m_pFrame->menuBar(), Qt::Key_Escape);
+    }
+    // A disabled command does nothing, even by its key; exit, about and rules stay enabled.
+    ClickPit(0);
+    ASSERT_EQ(m_pView->UserMayAct(), 0);
+    EXPECT_EQ(Menu()->Execute(ID_LEVEL_4), 0);
+    EXPECT_EQ(m_pView->Board().GetLevel(), 1);
+    for (int nID : {ID_APP_EXIT, ID_APP_ABOUT, ID_HELP_RULES}) {
+        CCmdUI cmdUI(nID);
+        Menu()->UpdateCommand(cmdUI);
+        EXPECT_EQ(cmdUI.m_bEnabled, 1) << nID;
+    }
+    m_pView->WaitForWorkerForTest();
+    EXPECT_EQ(Menu()->Execute(ID_APP_EXIT), 1);
+    EXPECT_FALSE(m_pFrame->isVisible());
+}
+
+TEST_F(ShellTest, RulesAreFifteenLinesInAPlainBoxUnderTheGamesTitle) {
+    EXPECT_EQ(Menu()->Execute(ID_HELP_RULES), 1);
+    EXPECT_EQ(m_recorder.Boxes().at(0).nType, MB_OK);
+    EXPECT_EQ(m_recorder.Last(), U("ラヴェロの基本的なルール\n\n"
+                                   " (1) コンピュータ（上側６つの箱が陣地）よりも早く\n"
+                                   "     ユーザ側（手前６つの箱）のビー玉を全て移動し\n"
+                                   "     ビー玉をなくすことができれば勝ちです．\n"
+                                   " (2) 移動はターン制でコンピュータと交互に行います．\n"
+                                   " (3) 移動は次のルールに従います．\n"
+                                   "   1. 移動したいビー玉のある箱を１つ選びます．\n"
+                                   "   2. そこのビー玉を全て取り除きます．\n"
+                                   "   3. 逆時計回りに隣の箱から順に，取り除いた\n"
+                                   "      ビー玉を１つずつ入れていきます．\n"
+                                   "   4. 最後のビー玉が右端の箱に入ると，自分のターンを\n"
+                                   "      もう一度できます．コンピュータは左端の箱になります．\n\n"
+                                   "より詳しい説明は付属のドキュメントをご覧ください．"));
+}
+
+// Real boxes: the game's title, the buttons of the type, the arrow over them while the computer
+// thinks; closing a question counts as Cancel.
+TEST_F(ShellTest, MessageBoxesAskUnderTheGamesTitleWithTheArrowOverThem) {
+    SetMessageBoxHandler(nullptr); // real boxes, not the recorder
+    BeginWaitCursor();
+    struct Seen {
+        QString title;
+        int nButtons = 0;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        Qt::CursorShape cursor = Qt::BitmapCursor;
+        bool bReadFirst = false;
+    };
+    const auto show = [](unsigned nType, bool bClose, Seen& seen) {
+        OnceModal([&seen, bClose](QWidget* pModal) {
+            auto* pBox = qobject_cast<QMessageBox*>(pModal);
+            seen = {pBox->windowTitle(), static_cast<int>(pBox->buttons().size()), pBox->icon(),
+                    QGuiApplication::overrideCursor()->shape(), false};
+            bClose ? (void)pBox->close() : QTest::keyClick(pBox, Qt::Key_Return);
+        });
+        return AfxMessageBox(U("？"), nType);
+    };
+    Seen ask;
+    EXPECT_EQ(show(MB_OKCANCEL | MB_ICONQUESTION, true, ask), IDCANCEL);
+    EXPECT_EQ(ask.title, QStringLiteral("Ravelo2"));
+    EXPECT_EQ(ask.nButtons, 2);
+    EXPECT_EQ(ask.icon, QMessageBox::Question);
+    EXPECT_EQ(ask.cursor, Qt::ArrowCursor);
+    Seen tell;
+    EXPECT_EQ(show(MB_OK, true, tell), IDOK);
+    EXPECT_EQ(tell.nButtons, 1);
+    EXPECT_EQ(tell.icon, QMessageBox::NoIcon);
+    EXPECT_EQ(show(MB_OKCANCEL | MB_ICONQUESTION, false, ask), IDOK);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    Seen about; // the about box, closed with Esc, brings the busy cursor back too
+    OnceModal([&about](QWidget* pModal) {
+        about.title = pModal->windowTitle();
+        for (QLabel* pLabel : pModal->findChildren<QLabel*>())
+            about.bReadFirst |=
+                pLabel->text() == U("ご使用前に付属のドキュメントをお読みください．");
+        about.cursor = QGuiApplication::overrideCursor()->shape();
+        QTest::keyClick(pModal, Qt::Key_Escape);
+    });
+    Menu()->Execute(ID_APP_ABOUT);
+    EXPECT_EQ(about.title, U("Ravelo2 のﾊﾞｰｼﾞｮﾝ情報"));
+    EXPECT_TRUE(about.bReadFirst);
+    EXPECT_EQ(about.cursor, Qt::ArrowCursor);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    EndWaitCursor();
+}
+
+TEST_F(ShellTest, SaveAsksOnceForANameAndOpenChecksTheFileButLoadsNothing) {
+    QTemporaryDir dir;
+    const QString game = dir.filePath(U("ゲーム.rav"));
+    const QString other = dir.filePath(U("other"));
+    QFile file(other);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("kept until saved") > 0);
+    file.close();
+    m_answer = game;
+    Menu()->Execute(ID_FILE_SAVE);
+    Menu()->Execute(ID_FILE_SAVE);
+    EXPECT_EQ(m_asked, std::vector<int>{0});
+    EXPECT_EQ(QFile(game).size(), 0);
+    m_answer = dir.path();
+    Menu()->Execute(ID_FILE_OPEN);
+    EXPECT_EQ(m_recorder.Last(),
+              U("ファイル「") + dir.path() + U("」を開けません。\nフォルダは開けません。"));
+    const QString lost = dir.filePath("sub/x");
+    m_app.GetDocument()->OnSaveDocument(lost);
+    EXPECT_TRUE(m_recorder.Last().startsWith(U("ファイル「") + lost + U("」に保存できません。")));
+    ClickPit(2);
+    m_answer = other;
+    Menu()->Execute(ID_FILE_OPEN);
+    EXPECT_EQ(m_recorder.Count(), 2u);
+    EXPECT_TRUE(m_pView->Board().HasHistory()); // the game is untouched
+    Menu()->Execute(ID_FILE_SAVE);              // saves go to the opened file now
+    EXPECT_EQ(m_asked, (std::vector<int>{0, 1, 1}));
+    EXPECT_EQ(QFile(other).size(), 0);
+}
+
+} // namespace
