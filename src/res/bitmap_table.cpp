@@ -33,6 +33,18 @@ QString BitmapResourcePath(int nId) {
     return QString();
 }
 
+QString BitmapResourcePath(int nId, int nScale) {
+    QString path = BitmapResourcePath(nId);
+    if (nScale == 1 || path.isEmpty())
+        return path;
+    path.chop(4);
+    return path + QStringLiteral("@%1x.png").arg(nScale);
+}
+
+QString CursorResourcePath(int nScale) {
+    return PicturePath("cursor_pick") + QStringLiteral("@%1x.png").arg(nScale);
+}
+
 QString CursorResourcePath() {
     return PicturePath("cursor_pick.bmp");
 }

@@ -18,6 +18,12 @@ inline constexpr char kTextYourTurn[] = "あなたの番です";
 inline constexpr char kTextComputerThinking[] = "パソコンが考え中です";
 inline constexpr char kTextNoProgress[] = "---％";
 
+// The places of the board, as the tooltips and the screen reader name them.
+inline constexpr char kTextUserPit[] = "あなたの箱 %1: ビー玉 %2個";
+inline constexpr char kTextUserStore[] = "あなたの右端の箱: ビー玉 %1個";
+inline constexpr char kTextComputerPit[] = "コンピュータの箱 %1: ビー玉 %2個";
+inline constexpr char kTextComputerStore[] = "コンピュータの左端の箱: ビー玉 %1個";
+
 // The rules, shown by the help menu's explanation item. The list markers and the indents are
 // ASCII; the brackets, digits and stops inside the sentences are full-width.
 inline constexpr char kTextRules[] = "ラヴェロの基本的なルール\n"

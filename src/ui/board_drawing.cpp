@@ -12,6 +12,14 @@
 #include <QString>
 
 void DrawMarble(QPainter* pDC, int x, int y) {
+    const qreal dRatio = pDC->device()->devicePixelRatioF();
+    if (dRatio > 1.0) {
+        // A sharper marble with smooth edges of its own: no mask is needed.
+        const QImage marble =
+            HighDensityPicture(g_bmpMarble, PictureScaleFor(dRatio), &g_bmpMarbleMask);
+        pDC->drawImage(QRectF(x, y, 10, 10), marble);
+        return;
+    }
     const QPainter::CompositionMode previous = pDC->compositionMode();
     pDC->setCompositionMode(QPainter::RasterOp_SourceAndDestination);
     pDC->drawImage(x, y, g_bmpMarbleMask);

@@ -24,3 +24,19 @@ int HitTestPit(int x, int y, int& nPit, int& nRow) {
     nRow = nHitRow;
     return 1;
 }
+
+int HitTestPlace(int x, int y, int& nRow, int& nIndex) {
+    for (int r = 0; r < 2; ++r) {
+        for (int i = 0; i < 7; ++i) {
+            int x0 = 0;
+            int y0 = 0;
+            GetPitOrigin(r, i, x0, y0);
+            if (x >= x0 && x < x0 + kPlaceSize && y >= y0 && y < y0 + kPlaceSize) {
+                nRow = r;
+                nIndex = i;
+                return 1;
+            }
+        }
+    }
+    return 0;
+}

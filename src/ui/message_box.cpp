@@ -5,6 +5,8 @@
 #include "ui/wait_cursor.h"
 
 #include <QApplication>
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QWidget>
@@ -17,6 +19,8 @@ int ShowQtMessageBox(QWidget* pParent, const QString& text, unsigned nType) {
     const bool bAsk = (nType & MB_OKCANCEL) != 0;
     QMessageBox box(pParent);
     box.setWindowTitle(LoadString(AFX_IDS_APP_TITLE));
+    // A file name in a message is shown as typed, never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     box.setIcon((nType & MB_ICONQUESTION) ? QMessageBox::Question : QMessageBox::NoIcon);
     if (bAsk) {
@@ -26,6 +30,17 @@ int ShowQtMessageBox(QWidget* pParent, const QString& text, unsigned nType) {
     } else {
         box.setStandardButtons(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
+    }
+    // A short message makes a narrow box, whose caption the window manager would cut to
+    // "Ra...lo2" beside its buttons: the box (whose layout is complete only now) is kept wide
+    // enough for the title and a row of buttons in a bold caption font.
+    if (auto* pLayout = qobject_cast<QGridLayout*>(box.layout())) {
+        QFont captionFont = box.font();
+        captionFont.setBold(true);
+        const QFontMetrics metrics(captionFont);
+        const int nWidth = metrics.horizontalAdvance(box.windowTitle()) + 10 * metrics.height();
+        pLayout->addItem(new QSpacerItem(nWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                         pLayout->rowCount(), 0, 1, pLayout->columnCount());
     }
     // While the computer thinks the busy cursor is up; over a box the user must answer, the
     // arrow is the right pointer. The busy cursor comes back when the box closes.

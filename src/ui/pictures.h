@@ -18,9 +18,21 @@ extern QCursor* g_hcurPick;
 // holder is then empty.
 int LoadBitmapInto(QImage& bitmap, int nId);
 
-// The hand from its picture and mask (black = opaque), hot spot at the fingertip (5, 5).
-// A null cursor pointer when either picture is missing.
-QCursor* LoadPickCursor();
+// The sharper set that a screen with this many device pixels per logical pixel draws from: 2 up
+// to a ratio of 2, 3 above; a ratio between two sets is met by scaling the higher one down.
+int PictureScaleFor(double dRatio);
+
+// The holder's picture as drawn for nScale (2 or 3) device pixels per logical pixel, with that
+// device pixel ratio: the generator's own version of the numbered picture that the holder was
+// loaded from. A picture without one (not loaded by number, or its version missing) comes back
+// as it is, to be scaled smoothly; a marble is given the disc of the mask as its alpha, so that
+// it needs no mask either way.
+QImage HighDensityPicture(const QImage& holder, int nScale, const QImage* pMask = nullptr);
+
+// The hand from its picture and mask (black = opaque), hot spot at the fingertip (5, 5); on a
+// screen of more than one device pixel per logical pixel, from the sharper set of its ratio.
+// A null cursor pointer when the pictures are missing.
+QCursor* LoadPickCursor(double dRatio = 1.0);
 
 // The system arrow and the hand; both live until the process ends.
 void LoadCursors();

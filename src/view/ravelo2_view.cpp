@@ -172,14 +172,14 @@ void CRavelo2View::SetWorkerHookForTest(WorkerHook pfnHook) {
 
 void CRavelo2View::mousePressEvent(QMouseEvent* pEvent) {
     if (pEvent->button() == Qt::LeftButton) {
-        const QPoint point = pEvent->position().toPoint();
+        const QPoint point = LogicalPoint(pEvent->position());
         OnLButtonDown(point.x(), point.y());
     }
 }
 
 void CRavelo2View::mouseReleaseEvent(QMouseEvent* pEvent) {
     if (pEvent->button() == Qt::LeftButton) {
-        const QPoint point = pEvent->position().toPoint();
+        const QPoint point = LogicalPoint(pEvent->position());
         OnLButtonUp(point.x(), point.y());
     }
 }

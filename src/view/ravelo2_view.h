@@ -1,8 +1,8 @@
 #pragma once
 
-#include "view/computer_thread.h"
 #include "rules/game_board.h"
 #include "ui/cmd_ui.h"
+#include "view/computer_thread.h"
 
 #include <QWidget>
 #include <memory>
@@ -83,6 +83,9 @@ public:
     int IsWorkerRunning() const { return m_pWorker && m_pWorker->IsRunning(); }
     int HasWorker() const { return m_pWorker != nullptr; }
 
+    // The text of the tooltip that is open, or an empty string.
+    QString ToolTipText() const;
+
     // Test hooks: wait for the worker to end on its own; stop the real 800 ms timer so that only
     // the test's calls of OnTimer step the controller; run a procedure on the worker before it
     // thinks (a test holds the worker there).
@@ -92,6 +95,7 @@ public:
     static void SetWorkerHookForTest(WorkerHook pfnHook);
 
 protected:
+    bool event(QEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
     void mousePressEvent(QMouseEvent* pEvent) override;
     void mouseReleaseEvent(QMouseEvent* pEvent) override;
@@ -99,6 +103,9 @@ protected:
     void timerEvent(QTimerEvent* pEvent) override;
 
 private:
+    // The logical pixel that a pointer position lies in.
+    static QPoint LogicalPoint(const QPointF& position);
+    void ShowPlaceTip();
     void StartComputerMove();
     void StopWorker();
     void NewGame(int bUserFirst);
@@ -124,4 +131,8 @@ private:
 
     int m_nTimerId = 0;
     int m_bPaintPending = 0;
+    // The place whose tooltip was last asked for (row -1: none), and where it was asked.
+    int m_nTipRow = -1;
+    int m_nTipIndex = 0;
+    QPoint m_tipPos;
 };

@@ -6,21 +6,36 @@
 #include "res/texts.h"
 #include "ui/board_geometry.h"
 #include "ui/pictures.h"
+#include "ui/place_names.h"
 #include "ui/status_bar.h"
 #include "ui/wait_cursor.h"
 
 #include <QCursor>
+#include <QHelpEvent>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
+#include <QtMath>
 
 void CRavelo2View::OnDraw(QPainter* pDC) {
-    QImage offscreen(kBoardWidth, kBoardHeight, QImage::Format_RGB32);
+    // The board is composed at the device's own resolution, in logical coordinates: on a screen
+    // of more than one pixel per logical pixel every picture comes from its sharper set.
+    const qreal dRatio = pDC->device()->devicePixelRatioF();
+    QImage offscreen(QSize(qCeil(kBoardWidth * dRatio), qCeil(kBoardHeight * dRatio)),
+                     QImage::Format_RGB32);
+    offscreen.setDevicePixelRatio(dRatio);
     // The board picture is 463 x 122: the strips at the right and the bottom stay black.
     offscreen.fill(Qt::black);
     {
         QPainter dc(&offscreen);
-        dc.drawImage(0, 0, g_bmpBoard);
+        if (dRatio > 1.0) {
+            dc.setRenderHint(QPainter::SmoothPixmapTransform);
+            dc.drawImage(QRectF(0, 0, g_bmpBoard.width(), g_bmpBoard.height()),
+                         HighDensityPicture(g_bmpBoard, PictureScaleFor(dRatio)));
+        } else {
+            dc.drawImage(0, 0, g_bmpBoard);
+        }
         m_board.DrawMarbles(&dc);
 
         QString turnText;
@@ -61,6 +76,9 @@ void CRavelo2View::paintEvent(QPaintEvent* /*pEvent*/) {
 void CRavelo2View::Invalidate() {
     m_bPaintPending = 1;
     update();
+    // A tooltip that is open follows what the board shows.
+    if (m_nTipRow >= 0 && QToolTip::isVisible())
+        ShowPlaceTip();
 }
 
 void CRavelo2View::UpdateWindow() {
@@ -88,6 +106,43 @@ void CRavelo2View::OnMouseMove(int x, int y) {
 }
 
 void CRavelo2View::mouseMoveEvent(QMouseEvent* pEvent) {
-    const QPoint point = pEvent->position().toPoint();
+    const QPoint point = LogicalPoint(pEvent->position());
     OnMouseMove(point.x(), point.y());
+}
+
+QPoint CRavelo2View::LogicalPoint(const QPointF& position) {
+    // Between two logical pixels the point belongs to the one it lies in: a device pixel on the
+    // edge of a square drawn at 1.5 or 1.25 counts for that square.
+    return QPoint(qFloor(position.x()), qFloor(position.y()));
+}
+
+bool CRavelo2View::event(QEvent* pEvent) {
+    if (pEvent->type() != QEvent::ToolTip)
+        return QWidget::event(pEvent);
+    const auto* pHelp = static_cast<QHelpEvent*>(pEvent);
+    const QPoint point = LogicalPoint(pHelp->pos());
+    m_nTipRow = -1;
+    if (HitTestPlace(point.x(), point.y(), m_nTipRow, m_nTipIndex)) {
+        m_tipPos = pHelp->globalPos();
+        ShowPlaceTip();
+    } else {
+        m_nTipRow = -1;
+        QToolTip::hideText();
+        pEvent->ignore();
+    }
+    return true;
+}
+
+void CRavelo2View::ShowPlaceTip() {
+    // The tooltip tells what the board shows, never the position the computer is working on.
+    int x = 0;
+    int y = 0;
+    GetPitOrigin(m_nTipRow, m_nTipIndex, x, y);
+    QToolTip::showText(
+        m_tipPos, PlaceName(m_nTipRow, m_nTipIndex, m_board.GetShownCount(m_nTipIndex, m_nTipRow)),
+        this, QRect(x, y, kPlaceSize, kPlaceSize));
+}
+
+QString CRavelo2View::ToolTipText() const {
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
 }
