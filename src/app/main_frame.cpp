@@ -49,6 +49,7 @@ int CMainFrame::LoadFrame(CCmdTarget* pDocument, CCmdTarget* pApp) {
     m_pCommandMenu->SetRoute({m_pView, pDocument, this, pApp});
 
     setFixedSize(sizeHint());
+    m_pView->setFocus();
     return 1;
 }
 

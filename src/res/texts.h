@@ -18,7 +18,8 @@ inline constexpr char kTextYourTurn[] = "あなたの番です";
 inline constexpr char kTextComputerThinking[] = "パソコンが考え中です";
 inline constexpr char kTextNoProgress[] = "---％";
 
-// The places of the board, as the tooltips and the screen reader name them.
+// The board and its places, as the tooltips and the screen reader name them.
+inline constexpr char kTextBoardName[] = "ラヴェロのボード";
 inline constexpr char kTextUserPit[] = "あなたの箱 %1: ビー玉 %2個";
 inline constexpr char kTextUserStore[] = "あなたの右端の箱: ビー玉 %1個";
 inline constexpr char kTextComputerPit[] = "コンピュータの箱 %1: ビー玉 %2個";

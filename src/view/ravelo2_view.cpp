@@ -9,6 +9,7 @@
 #include "ui/message_box.h"
 #include "ui/pictures.h"
 #include "ui/wait_cursor.h"
+#include "view/board_accessible.h"
 
 #include <QCursor>
 #include <QMouseEvent>
@@ -31,6 +32,9 @@ CRavelo2View::CRavelo2View(QWidget* pParent) : QWidget(pParent) {
     // Every paint covers the whole board area, so nothing needs erasing first: no flicker.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    // The keys play the board: it takes the keyboard when the window opens.
+    setFocusPolicy(Qt::StrongFocus);
+    CBoardAccessible::InstallFactory();
 }
 
 CRavelo2View::~CRavelo2View() {
@@ -50,6 +54,7 @@ int CRavelo2View::OnCreate() {
     m_bComputerPending = 0;
     m_nMarbleColor = 1;
     m_nBoardStyle = 1;
+    AnnounceShownPosition(); // the screen reader starts from the first position
     m_nTimerId = startTimer(kTimerPeriodMs);
     return m_nTimerId != 0 ? 0 : -1;
 }
@@ -62,16 +67,30 @@ void CRavelo2View::OnLButtonDown(int x, int y) {
 }
 
 void CRavelo2View::OnLButtonUp(int x, int y) {
-    if (!m_bUserMayAct || !m_board.IsRunning() || !m_board.IsUserTurn())
+    if (!UserMayPlay())
         return;
     const long long dx = static_cast<long long>(m_nDownX) - x;
     const long long dy = static_cast<long long>(m_nDownY) - y;
     if (dx * dx > kClickSlop2 || dy * dy > kClickSlop2)
         return;
 
-    int nPit = 0;
+    int nPit = -1;
     int nRow = 0;
-    if (!HitTestPit(x, y, nPit, nRow) || !m_board.UserMove(nPit)) {
+    HitTestPit(x, y, nPit, nRow);
+    PlayUserPit(nPit);
+}
+
+int CRavelo2View::UserMayPlay() const {
+    return m_bUserMayAct && m_board.IsRunning() && m_board.IsUserTurn();
+}
+
+void CRavelo2View::OnKeyPit(int nPit) {
+    if (UserMayPlay())
+        PlayUserPit(nPit);
+}
+
+void CRavelo2View::PlayUserPit(int nPit) {
+    if (nPit < 0 || !m_board.UserMove(nPit)) {
         AfxMessageBox(QString::fromUtf8(kTextCannotChoose));
         return;
     }

@@ -22,11 +22,16 @@ public:
     int OnCreate();
     void OnLButtonDown(int x, int y);
     void OnLButtonUp(int x, int y);
+    // The user's pit chosen by a key or by the screen reader's press: the gate and the refusals
+    // of a click.
+    void OnKeyPit(int nPit);
     void OnTimer();
     static void ComputerThreadProc(CGameBoard* pBoard);
 
     // --- drawing and pointer -----------------------------------------------------------------
     void OnDraw(QPainter* pDC);
+    // What status pane 1 says: whose turn it is, or that the game is over.
+    QString TurnText() const;
     void UpdateProgressPane();
     void OnMouseMove(int x, int y);
 
@@ -85,6 +90,8 @@ public:
 
     // The text of the tooltip that is open, or an empty string.
     QString ToolTipText() const;
+    // The user's pit that holds the keyboard focus, -1 before a key has moved it.
+    int KeyPit() const { return m_nKeyPit; }
 
     // Test hooks: wait for the worker to end on its own; stop the real 800 ms timer so that only
     // the test's calls of OnTimer step the controller; run a procedure on the worker before it
@@ -97,6 +104,7 @@ public:
 protected:
     bool event(QEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
+    void keyPressEvent(QKeyEvent* pEvent) override;
     void mousePressEvent(QMouseEvent* pEvent) override;
     void mouseReleaseEvent(QMouseEvent* pEvent) override;
     void mouseMoveEvent(QMouseEvent* pEvent) override;
@@ -106,6 +114,14 @@ private:
     // The logical pixel that a pointer position lies in.
     static QPoint LogicalPoint(const QPointF& position);
     void ShowPlaceTip();
+    // The user may play a pit now: the user's turn in a running game, no computer move pending.
+    int UserMayPlay() const;
+    // Plays the user's pit, -1 for none; a refusal says so in a box.
+    void PlayUserPit(int nPit);
+    void MoveKeyFocus(int nPit);
+    void DrawKeyFocus(QPainter* pDC) const;
+    // Tells the screen reader which places changed since it was last told.
+    void AnnounceShownPosition();
     void StartComputerMove();
     void StopWorker();
     void NewGame(int bUserFirst);
@@ -135,4 +151,9 @@ private:
     int m_nTipRow = -1;
     int m_nTipIndex = 0;
     QPoint m_tipPos;
+    // The keyboard's pit, drawn only once a key has moved it; a click leaves it where it is.
+    int m_nKeyPit = -1;
+    // The position the screen reader was last told of, and whose turn.
+    std::int32_t m_nAnnounced[2][kPlaces] = {};
+    QString m_announcedTurn;
 };

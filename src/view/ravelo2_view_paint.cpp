@@ -38,13 +38,7 @@ void CRavelo2View::OnDraw(QPainter* pDC) {
         }
         m_board.DrawMarbles(&dc);
 
-        QString turnText;
-        if (!m_board.IsRunning())
-            turnText = QString::fromUtf8(kTextGameOver);
-        else if (m_bUserMayAct)
-            turnText = QString::fromUtf8(kTextYourTurn);
-        else
-            turnText = QString::fromUtf8(kTextComputerThinking);
+        const QString turnText = TurnText();
         const QString progressText =
             m_bUserMayAct ? QString::fromUtf8(kTextNoProgress) : m_board.GetProgressText();
         if (CStatusBar* pStatusBar = FindStatusBar(this)) {
@@ -55,9 +49,16 @@ void CRavelo2View::OnDraw(QPainter* pDC) {
         // The marker shows in the one paint that follows a computer move.
         if (m_bShowLastMove)
             m_board.DrawLastMove(&dc);
+        DrawKeyFocus(&dc);
     }
     pDC->drawImage(0, 0, offscreen);
     m_bShowLastMove = 0;
+}
+
+QString CRavelo2View::TurnText() const {
+    if (!m_board.IsRunning())
+        return QString::fromUtf8(kTextGameOver);
+    return QString::fromUtf8(m_bUserMayAct ? kTextYourTurn : kTextComputerThinking);
 }
 
 void CRavelo2View::UpdateProgressPane() {
@@ -76,9 +77,10 @@ void CRavelo2View::paintEvent(QPaintEvent* /*pEvent*/) {
 void CRavelo2View::Invalidate() {
     m_bPaintPending = 1;
     update();
-    // A tooltip that is open follows what the board shows.
+    // A tooltip that is open, and the screen reader, follow what the board shows.
     if (m_nTipRow >= 0 && QToolTip::isVisible())
         ShowPlaceTip();
+    AnnounceShownPosition();
 }
 
 void CRavelo2View::UpdateWindow() {
