@@ -3,8 +3,8 @@
 # Usage: scripts/deps.sh build|test|fuzz
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
-          fonts-ipafont-gothic libgtest-dev libbenchmark-dev)
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-wayland
+          qt6-translations-l10n fonts-ipafont-gothic libgtest-dev libbenchmark-dev)
 case "${1:-build}" in
 test) packages+=(xvfb xauth desktop-file-utils appstream dpkg-dev clang libclang-rt-14-dev) ;;
 fuzz) packages=(cmake ninja-build clang libclang-rt-14-dev) ;;
