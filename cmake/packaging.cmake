@@ -51,5 +51,8 @@ ravelo2_gzip_doc(ravelo2_debian_changelog ${_ravelo2_debian_dir}/changelog
     ${PROJECT_BINARY_DIR}/packaging/changelog.Debian.gz)
 install(FILES ${_ravelo2_debian_dir}/copyright ${PROJECT_BINARY_DIR}/packaging/changelog.Debian.gz
     DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The user manual registered with doc-base, so that help browsers list it.
+install(FILES ${_ravelo2_debian_dir}/ravelo2.doc-base DESTINATION ${CMAKE_INSTALL_DATADIR}/doc-base
+    RENAME ravelo2-manual)
 
 include(CPack)

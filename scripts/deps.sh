@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Ravelo2 needs, only those that are missing.
-# Usage: scripts/deps.sh build|test|fuzz
+# Usage: scripts/deps.sh build|test|fuzz|pictures
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-wayland
@@ -8,6 +8,7 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-wayl
 case "${1:-build}" in
 test) packages+=(xvfb xauth desktop-file-utils appstream dpkg-dev clang libclang-rt-14-dev) ;;
 fuzz) packages=(cmake ninja-build clang libclang-rt-14-dev) ;;
+pictures) packages=(xvfb openbox xdotool imagemagick fonts-ipafont-gothic) ;;
 esac
 
 missing=()
