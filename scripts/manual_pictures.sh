@@ -52,7 +52,8 @@ wait_for() {
 Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 pids+=($!)
 wait_for "the virtual display to start" test -s "$work/display"
-export DISPLAY=:$(<"$work/display")
+DISPLAY=:$(<"$work/display")
+export DISPLAY
 unset WAYLAND_DISPLAY
 
 openbox --startup "touch $work/wm-ready" >"$work/openbox.log" 2>&1 &
