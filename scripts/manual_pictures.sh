@@ -39,6 +39,11 @@ wait_for() {
     shift
     local deadline=$((SECONDS + limit))
     until "$@"; do
+        if [[ -n ${game_pid:-} ]] && ! kill -0 "$game_pid" 2>/dev/null; then
+            echo "$me: the game ended while waiting for $what" >&2
+            cat "$work/game.log" >&2
+            exit 1
+        fi
         if ((SECONDS >= deadline)); then
             echo "$me: gave up after ${limit} s waiting for $what" >&2
             echo "$me: the game's output:" >&2
