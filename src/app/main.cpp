@@ -14,6 +14,14 @@
 
 int main(int argc, char** argv) {
     const auto started = std::chrono::steady_clock::now();
+    // Asking for the usage needs no screen.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (ParseCommandLine(arguments).m_nShellCommand == CCommandLineInfo::ShowHelp) {
+        std::printf("%s\n", kTextUsage);
+        return 0;
+    }
     if (!DisplayMayBeReachable(argc, argv)) {
         ReportNoDisplay();
         return 2;

@@ -153,7 +153,7 @@ TEST(Program, BadCommandLinesAndAMissingDisplayEndWithAClearMessageAndStatusTwo)
         EXPECT_EQ(run.nExitCode, 2);
         EXPECT_TRUE(run.err.contains(U("使い方: ravelo2 [ファイル]"))) << run.err.toStdString();
     }
-    const Outcome help = RunRavelo2({"--help"}, true);
+    const Outcome help = RunRavelo2({"--help"}, false); // no screen needed for the usage
     EXPECT_EQ(help.nExitCode, 0);
     EXPECT_EQ(help.out, U("使い方: ravelo2 [ファイル]\n"));
     for (const QString& display : {QString(), QStringLiteral(":97")}) {
