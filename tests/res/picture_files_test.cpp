@@ -1,84 +1,68 @@
-// Every picture of the game is committed with the size, depth and colour table the program expects.
-#include "picture_support.h"
+// The pictures the build draws, read as the game reads them: every file with its size and colour
+// table, the marbles against their mask and the hand's hot spot.
+#include <QImage>
+#include <QRect>
+#include <gtest/gtest.h>
 
-#include <filesystem>
-#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
 
-namespace restest {
 namespace {
 
-struct Expected {
-    const char* file;
-    int width, height, bits, colours;
-};
+constexpr QRgb kWhite = 0xFFFFFFFF, kBlack = 0xFF000000;
+const char* const kMarbles[] = {"marble_yellow", "marble_green", "marble_red",
+                                "marble_purple", "marble_aqua",  "marble_blue"};
+const char* const kBoards[] = {"board_dark_mono", "board_light_wood", "board_red",
+                               "board_pale_blue", "board_light_mono", "board_dark_wood"};
 
-const Expected kBitmaps[] = {
-    {"board_dark_mono.bmp", 463, 122, 8, 256},  {"board_light_wood.bmp", 463, 122, 8, 256},
-    {"board_red.bmp", 463, 122, 8, 256},        {"board_pale_blue.bmp", 463, 122, 8, 256},
-    {"board_light_mono.bmp", 463, 122, 8, 256}, {"board_dark_wood.bmp", 463, 122, 8, 256},
-    {"marble_yellow.bmp", 10, 10, 4, 16},       {"marble_green.bmp", 10, 10, 4, 16},
-    {"marble_red.bmp", 10, 10, 4, 16},          {"marble_purple.bmp", 10, 10, 4, 16},
-    {"marble_aqua.bmp", 10, 10, 4, 16},         {"marble_blue.bmp", 10, 10, 4, 16},
-    {"marble_mask.bmp", 10, 10, 1, 2},          {"cursor_pick.bmp", 32, 32, 1, 2},
-    {"cursor_pick_mask.bmp", 32, 32, 1, 2},     {"app_icon.bmp", 32, 32, 4, 16},
-};
-
-const int kIconSizes[] = {32, 48, 64, 128, 256};
-
-class BitmapFile : public ::testing::TestWithParam<Expected> {};
-
-TEST_P(BitmapFile, HasTheSizeDepthAndColourTableOfItsResource) {
-    const Expected& want = GetParam();
-    Bmp bmp;
-    ASSERT_TRUE(LoadBmp(want.file, bmp));
-    EXPECT_EQ(bmp.width, want.width);
-    EXPECT_EQ(bmp.height, want.height);
-    EXPECT_EQ(bmp.bits, want.bits);
-    EXPECT_EQ(bmp.clrUsed, static_cast<std::uint32_t>(want.colours));
-    EXPECT_EQ(bmp.planes, 1);
+QImage Load(const std::string& stem) {
+    return QImage(QString::fromStdString(RAVELO2_PICTURES_DIR "/" + stem + ".bmp"));
 }
 
-TEST_P(BitmapFile, HeaderFieldsAgreeWithTheFile) {
-    const Expected& want = GetParam();
-    Bmp bmp;
-    ASSERT_TRUE(LoadBmp(want.file, bmp));
-    const std::uint32_t stride = ((bmp.width * bmp.bits + 31) / 32) * 4;
-    EXPECT_EQ(bmp.fileSizeField, bmp.fileSize);
-    EXPECT_EQ(bmp.offBits, 14u + 40u + 4u * bmp.clrUsed) << "colour table right after the header";
-    EXPECT_EQ(bmp.sizeImage, stride * bmp.height);
-    EXPECT_EQ(bmp.fileSize, bmp.offBits + stride * bmp.height);
+// Calls pixel(x, y) for each pixel of the rectangle, row by row.
+template <typename Fn> void ForEachPixel(const QRect& r, Fn pixel) {
+    for (int i = 0; i < r.width() * r.height(); ++i)
+        pixel(r.x() + i % r.width(), r.y() + i / r.width());
 }
 
-INSTANTIATE_TEST_SUITE_P(Pictures, BitmapFile, ::testing::ValuesIn(kBitmaps), [](const auto& info) {
-    std::string name = info.param.file;
-    name = name.substr(0, name.find('.'));
-    return name;
-});
-
-TEST(IconPng, EachSizeIsASquareRgbaPng) {
-    for (int size : kIconSizes) {
-        SCOPED_TRACE(size);
-        Png png;
-        ASSERT_TRUE(LoadPng("app_icon_" + std::to_string(size) + ".png", png));
-        EXPECT_EQ(png.width, size);
-        EXPECT_EQ(png.height, size);
+TEST(PictureFiles, EachHasItsSizeAndColourTable) {
+    // Stem, size, colours in the bitmap's table.
+    std::vector<std::tuple<std::string, QSize, int>> pictures = {{"cursor_pick", {32, 32}, 2},
+                                                                 {"cursor_pick_mask", {32, 32}, 2},
+                                                                 {"marble_mask", {10, 10}, 2},
+                                                                 {"app_icon", {32, 32}, 16}};
+    for (const char* board : kBoards)
+        pictures.push_back({board, {463, 122}, 256});
+    for (const char* marble : kMarbles)
+        pictures.push_back({marble, {10, 10}, 16});
+    for (const auto& [stem, size, colours] : pictures) {
+        const QImage bitmap = Load(stem);
+        EXPECT_EQ(bitmap.size(), size) << stem;
+        EXPECT_EQ(bitmap.colorCount(), colours) << stem << ": not an indexed bitmap";
+        if (colours == 2) {
+            EXPECT_EQ(bitmap.colorTable(), (QList<QRgb>{kWhite, kBlack})) << stem;
+        }
     }
 }
 
-TEST(PictureDirectory, HoldsExactlyTheGeneratedFiles) {
-    std::set<std::string> want;
-    for (const Expected& e : kBitmaps) {
-        want.insert(e.file);
+TEST(Marbles, AreBlackExactlyOutsideTheMasksDisc) {
+    const QImage mask = Load("marble_mask");
+    for (const char* stem : kMarbles) {
+        const QImage marble = Load(stem);
+        ForEachPixel(QRect(0, 0, 10, 10), [&](int x, int y) {
+            // The OR blit leaves the board as it was only where the marble is black.
+            EXPECT_EQ(marble.pixel(x, y) == kBlack, mask.pixel(x, y) == kWhite) << stem;
+        });
     }
-    for (int size : kIconSizes) {
-        want.insert("app_icon_" + std::to_string(size) + ".png");
-    }
-    std::set<std::string> have;
-    for (const auto& entry : std::filesystem::directory_iterator(RAVELO2_PICTURES_DIR)) {
-        have.insert(entry.path().filename().string());
-    }
-    EXPECT_EQ(have, want);
+}
+
+TEST(PickCursor, HotSpotIsAnOpaquePixelAtTheFingertip) {
+    const QImage mask = Load("cursor_pick_mask");
+    EXPECT_EQ(mask.pixel(5, 5), kBlack);
+    int further = 0; // pixels of the hand further up and to the left
+    ForEachPixel(QRect(0, 0, 5, 5), [&](int x, int y) { further += mask.pixel(x, y) == kBlack; });
+    EXPECT_EQ(further, 0);
 }
 
 } // namespace
-} // namespace restest
