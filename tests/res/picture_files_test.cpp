@@ -1,16 +1,19 @@
 // The pictures the build draws, read as the game reads them: every file with its size and colour
-// table, the marbles against their mask and the hand's hot spot.
+// table, the boards' wells and the last-move bar on them, the marbles against their mask and the
+// hand's hot spot.
 #include <QImage>
 #include <QRect>
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
 #include <string>
 #include <tuple>
 #include <vector>
 
 namespace {
 
-constexpr QRgb kWhite = 0xFFFFFFFF, kBlack = 0xFF000000;
+constexpr QRgb kWhite = 0xFFFFFFFF, kBlack = 0xFF000000, kRed = 0xFFFF0000;
 const char* const kMarbles[] = {"marble_yellow", "marble_green", "marble_red",
                                 "marble_purple", "marble_aqua",  "marble_blue"};
 const char* const kBoards[] = {"board_dark_mono", "board_light_wood", "board_red",
@@ -63,6 +66,58 @@ TEST(PickCursor, HotSpotIsAnOpaquePixelAtTheFingertip) {
     int further = 0; // pixels of the hand further up and to the left
     ForEachPixel(QRect(0, 0, 5, 5), [&](int x, int y) { further += mask.pixel(x, y) == kBlack; });
     EXPECT_EQ(further, 0);
+}
+
+// CIE 1976 colour difference of two sRGB colours, white point D65.
+double ColourDifference(QRgb a, QRgb b) {
+    auto lab = [](QRgb c) {
+        // sRGB to XYZ, each row divided by the white point's own coordinate.
+        const double m[3][3] = {
+            {0.4339, 0.3762, 0.1899}, {0.2126, 0.7152, 0.0722}, {0.0177, 0.1095, 0.8728}};
+        double rgb[3] = {qRed(c) / 255.0, qGreen(c) / 255.0, qBlue(c) / 255.0}, f[3];
+        for (double& v : rgb)
+            v = v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        for (int i = 0; i < 3; ++i) {
+            const double t = m[i][0] * rgb[0] + m[i][1] * rgb[1] + m[i][2] * rgb[2];
+            f[i] = t > 216.0 / 24389 ? std::cbrt(t) : t * 841 / 108 + 4.0 / 29;
+        }
+        return std::array<double, 3>{116 * f[1] - 16, 500 * (f[0] - f[1]), 200 * (f[1] - f[2])};
+    };
+    const std::array<double, 3> p = lab(a), q = lab(b);
+    return std::hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]);
+}
+
+TEST(Boards, EachWellIsAFlatFloorWithItsRimOutsideAndTheLastMoveBarStandsOut) {
+    // The places' squares as the game draws them (x, y, height; 50 wide); the stores' wells go on
+    // down to y = 116, room for three more lines of marbles below the square.
+    const std::array<int, 3> wells[] = {{64, 64, 50},  {121, 64, 50}, {178, 64, 50}, {235, 64, 50},
+                                        {292, 64, 50}, {349, 64, 50}, {406, 36, 80}, {349, 7, 50},
+                                        {292, 7, 50},  {235, 7, 50},  {178, 7, 50},  {121, 7, 50},
+                                        {64, 7, 50},   {7, 35, 81}};
+    for (const char* stem : kBoards) {
+        SCOPED_TRACE(stem);
+        const QImage board = Load(stem).convertToFormat(QImage::Format_RGB32);
+        for (const auto& [wx, wy, height] : wells) {
+            const QRgb floor = board.pixel(wx, wy);
+            const QRect well(wx, wy, 50, height);
+            int wrong = 0; // floor outside the well, or anything else inside it
+            ForEachPixel(well.adjusted(-1, -1, 1, 1), [&](int x, int y) {
+                wrong += (board.pixel(x, y) == floor) != well.contains(x, y);
+            });
+            EXPECT_EQ(wrong, 0) << "well at " << wx << ", " << wy;
+        }
+        // The bar covers rows 4 to 7 across a computer pit's 50 columns. Its red interior must
+        // differ clearly from every pixel around the bar; a mid-red board differs by about 40.
+        double least = 1000;
+        for (int pit = 0; pit < 6; ++pit) {
+            const QRect bar(349 - 57 * pit, 4, 50, 4);
+            ForEachPixel(bar.adjusted(-1, -1, 1, 1), [&](int x, int y) {
+                if (!bar.contains(x, y))
+                    least = std::min(least, ColourDifference(board.pixel(x, y), kRed));
+            });
+        }
+        EXPECT_GE(least, 50);
+    }
 }
 
 } // namespace
