@@ -1,5 +1,7 @@
-// The six board pictures (bitmaps 152-157): 463 x 122 pixels, 8 bits a pixel. The drawing is
-// defined in logical coordinates and sampled once a pixel, several times where an edge crosses it.
+// The six board pictures (bitmaps 152-157): 463 x 122 logical pixels, drawn at 1x as an 8-bit BMP
+// and at 2x and 3x as RGBA PNGs for high-density screens. One drawing in logical coordinates
+// serves every scale: a scale samples it at its own density, several samples a pixel where an
+// edge crosses it.
 //
 // A textured board with the 12 pits and 2 stores sunk into it as wells. A well's floor is flat and
 // dark, so that marbles of every colour stand out on it, and it is exactly the place's 50 x 50
@@ -271,8 +273,19 @@ bool WriteBitmap(const std::string& path, const BoardStyle& style,
     return WriteIndexedBmp(path, kWidth, kHeight, 8, palette, pixels);
 }
 
-bool WriteBoard(const std::string& outdir, const BoardStyle& style) {
-    return WriteBitmap(outdir + "/" + style.name + ".bmp", style, Render(style, 1));
+bool WriteBoard(const std::string& outdir, const BoardStyle& style, int scale) {
+    const std::vector<Colour> colours = Render(style, scale);
+    const std::string stem = outdir + "/" + style.name;
+    if (scale == 1) {
+        return WriteBitmap(stem + ".bmp", style, colours);
+    }
+    std::vector<std::uint8_t> rgba;
+    rgba.reserve(colours.size() * 4);
+    for (const Colour& c : colours) {
+        PutRgba(rgba, c, 1);
+    }
+    return WriteRgbaPng(stem + "@" + std::to_string(scale) + "x.png", kWidth * scale,
+                        kHeight * scale, rgba);
 }
 
 } // namespace
@@ -292,14 +305,14 @@ bool WriteBoards(const std::string& outdir) {
         {"board_dark_wood", 157, Grain::Wood, FromRgb(120, 74, 42), FromRgb(54, 30, 16),
          FromRgb(30, 18, 12)},
     };
-    // Six independent drawings, shared out among the processor's cores; each file depends only on
-    // its own style, so the output is the same whatever the order.
-    constexpr int kJobs = 6;
+    // Eighteen independent drawings, shared out among the processor's cores; each file depends
+    // only on its own style and scale, so the output is the same whatever the order.
+    constexpr int kJobs = 6 * 3;
     std::atomic<int> next = 0;
     std::atomic<bool> ok = true;
     auto work = [&] {
         for (int job = next++; job < kJobs; job = next++) {
-            if (!WriteBoard(outdir, styles[job])) {
+            if (!WriteBoard(outdir, styles[job / 3], 3 - job % 3)) {
                 ok = false;
             }
         }

@@ -36,6 +36,11 @@ Rgb ToRgb(Colour c) {
     return {Channel(c.r), Channel(c.g), Channel(c.b)};
 }
 
+void PutRgba(std::vector<std::uint8_t>& rgba, Colour c, double alpha) {
+    const Rgb rgb = ToRgb(c);
+    rgba.insert(rgba.end(), {rgb.r, rgb.g, rgb.b, Channel(alpha)});
+}
+
 double Luma(Colour c) {
     return 0.299 * c.r + 0.587 * c.g + 0.114 * c.b;
 }
