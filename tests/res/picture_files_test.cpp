@@ -1,6 +1,9 @@
 // The pictures the build draws, read as the game reads them: every file at every scale, the
-// boards' wells and the last-move bar on them, the marbles against their mask and the hand's hot
-// spot.
+// boards' wells and the last-move bar on them, the marbles against their mask, the hand's hot spot,
+// and the paths that find them among the embedded resources.
+#include "res/bitmap_table.h"
+#include "res/resource.h"
+
 #include <QImage>
 #include <QRect>
 #include <gtest/gtest.h>
@@ -148,6 +151,16 @@ TEST(Boards, EachWellIsAFlatFloorWithItsRimOutsideAndTheLastMoveBarStandsOutAtEv
             EXPECT_GE(least, 50);
         }
     }
+}
+
+TEST(ResourcePaths, NameTheEmbeddedPictureOfEachScale) {
+    for (int s : kScales) {
+        EXPECT_EQ(QImage(BitmapResourcePath(IDB_MARBLE_BLUE, s)).size(), QSize(10, 10) * s);
+        EXPECT_EQ(QImage(BitmapResourcePath(IDB_BOARD_RED, s)).size(), QSize(463, 122) * s);
+        EXPECT_EQ(QImage(CursorResourcePath(s)).size(), QSize(32, 32) * s);
+    }
+    EXPECT_TRUE(BitmapResourcePath(IDB_MARBLE_MASK, 2).isEmpty()) << "the mask has 1x only";
+    EXPECT_TRUE(BitmapResourcePath(IDB_MARBLE_YELLOW, 4).isEmpty());
 }
 
 } // namespace
