@@ -6,51 +6,47 @@ namespace {
 
 struct BitmapEntry {
     int nId;
-    const char* pszFile;
+    const char* pszName;
 };
 
 constexpr BitmapEntry kBitmaps[] = {
-    {IDB_MARBLE_YELLOW, "marble_yellow.bmp"},       {IDB_MARBLE_GREEN, "marble_green.bmp"},
-    {IDB_MARBLE_MASK, "marble_mask.bmp"},           {IDB_MARBLE_RED, "marble_red.bmp"},
-    {IDB_MARBLE_PURPLE, "marble_purple.bmp"},       {IDB_MARBLE_AQUA, "marble_aqua.bmp"},
-    {IDB_MARBLE_BLUE, "marble_blue.bmp"},           {IDB_BOARD_DARK_MONO, "board_dark_mono.bmp"},
-    {IDB_BOARD_LIGHT_WOOD, "board_light_wood.bmp"}, {IDB_BOARD_RED, "board_red.bmp"},
-    {IDB_BOARD_PALE_BLUE, "board_pale_blue.bmp"},   {IDB_BOARD_LIGHT_MONO, "board_light_mono.bmp"},
-    {IDB_BOARD_DARK_WOOD, "board_dark_wood.bmp"},
+    {IDB_MARBLE_YELLOW, "marble_yellow"},       {IDB_MARBLE_GREEN, "marble_green"},
+    {IDB_MARBLE_MASK, "marble_mask"},           {IDB_MARBLE_RED, "marble_red"},
+    {IDB_MARBLE_PURPLE, "marble_purple"},       {IDB_MARBLE_AQUA, "marble_aqua"},
+    {IDB_MARBLE_BLUE, "marble_blue"},           {IDB_BOARD_DARK_MONO, "board_dark_mono"},
+    {IDB_BOARD_LIGHT_WOOD, "board_light_wood"}, {IDB_BOARD_RED, "board_red"},
+    {IDB_BOARD_PALE_BLUE, "board_pale_blue"},   {IDB_BOARD_LIGHT_MONO, "board_light_mono"},
+    {IDB_BOARD_DARK_WOOD, "board_dark_wood"},
 };
 
-QString PicturePath(const char* pszFile) {
-    return QStringLiteral(":/pictures/") + QString::fromLatin1(pszFile);
+// ":/pictures/<name>.bmp" at scale 1, ":/pictures/<name>@<scale>x.png" at 2 and 3.
+QString PicturePath(const char* pszName, int nScale) {
+    const QString name = QStringLiteral(":/pictures/") + QString::fromLatin1(pszName);
+    if (nScale == 1)
+        return name + QStringLiteral(".bmp");
+    if (nScale == 2 || nScale == 3)
+        return name + QStringLiteral("@%1x.png").arg(nScale);
+    return QString();
 }
 
 } // namespace
 
-QString BitmapResourcePath(int nId) {
+QString BitmapResourcePath(int nId, int nScale) {
+    if (nId == IDB_MARBLE_MASK && nScale != 1)
+        return QString();
     for (const BitmapEntry& entry : kBitmaps) {
         if (entry.nId == nId)
-            return PicturePath(entry.pszFile);
+            return PicturePath(entry.pszName, nScale);
     }
     return QString();
 }
 
-QString BitmapResourcePath(int nId, int nScale) {
-    QString path = BitmapResourcePath(nId);
-    if (nScale == 1 || path.isEmpty())
-        return path;
-    path.chop(4);
-    return path + QStringLiteral("@%1x.png").arg(nScale);
-}
-
 QString CursorResourcePath(int nScale) {
-    return PicturePath("cursor_pick") + QStringLiteral("@%1x.png").arg(nScale);
-}
-
-QString CursorResourcePath() {
-    return PicturePath("cursor_pick.bmp");
+    return PicturePath("cursor_pick", nScale);
 }
 QString CursorMaskResourcePath() {
-    return PicturePath("cursor_pick_mask.bmp");
+    return PicturePath("cursor_pick_mask", 1);
 }
 QString IconResourcePath() {
-    return PicturePath("app_icon.bmp");
+    return PicturePath("app_icon", 1);
 }

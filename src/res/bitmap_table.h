@@ -3,11 +3,15 @@
 #include <QString>
 
 // Where each numbered picture and the hand cursor live among the embedded resources.
-// An unknown number gives an empty path.
-QString BitmapResourcePath(int nId);
-// The sharper version drawn for nScale (2 or 3) device pixels per logical pixel.
-QString BitmapResourcePath(int nId, int nScale);
-QString CursorResourcePath(int nScale);
-QString CursorResourcePath();     // the hand's picture: black outline, white fill
-QString CursorMaskResourcePath(); // the hand's mask: black where the hand is opaque
+// An unknown number or scale gives an empty path.
+//
+// The boards, the marbles and the hand come at scale 1 (the indexed bitmaps that the game blits,
+// a marble through the mask) and at scales 2 and 3 for screens of that many device pixels a
+// logical pixel: RGBA pictures drawn at that density, a marble with a smooth alpha edge that
+// needs no mask. The mask has scale 1 only.
+QString BitmapResourcePath(int nId, int nScale = 1);
+// Scale 1: the hand's picture, black outline and white fill, hot spot (5, 5); 2 and 3: the whole
+// hand with alpha, hot spot (10, 10) and (15, 15). The hot spot is the index finger's tip.
+QString CursorResourcePath(int nScale = 1);
+QString CursorMaskResourcePath(); // the 1x hand's mask: black where the hand is opaque
 QString IconResourcePath();

@@ -1,16 +1,27 @@
-// The six board pictures (bitmaps 152-157): 463 x 122, 8 bits a pixel. A textured background with
-// the 12 pits and 2 stores cut into it, at the places where the game draws the marbles, as recessed
-// 50 x 50 squares. Light falls from the upper left, so a square's top and left walls lie in shadow
-// and its bottom and right walls catch the light; its floor is darker than the board so that the
-// marbles, drawn from the square's top-left corner in lines of five, stand out.
+// The six board pictures (bitmaps 152-157): 463 x 122 logical pixels, drawn at 1x as an 8-bit BMP
+// and at 2x and 3x as RGBA PNGs for high-density screens. One drawing in logical coordinates
+// serves every scale: a scale samples it at its own density, several samples a pixel where an
+// edge crosses it.
 //
-// Palette layout, which tests/res relies on: entries 0-127 colour the background only, entries
-// 128-255 colour the squares only, so every pixel says whether it belongs to a square.
+// A textured board with the 12 pits and 2 stores sunk into it as wells. A well's floor is flat and
+// dark, so that marbles of every colour stand out on it, and it is exactly the place's 50 x 50
+// square, where the game draws the first 25 marbles; the bevelled rim lies outside the square, in
+// the 7-pixel gaps. A store's well goes on below its square to near the board's bottom edge, so
+// that the marbles beyond the 25th, drawn in further lines downwards, still lie inside it. Light
+// falls from the upper left: a well's top and left walls lie in shadow, its bottom and right walls
+// catch the light.
+//
+// The game marks the pit the computer has just played with a red bar on the pit's top wall. The
+// tones of each board, the red one above all, are chosen to stand well apart from that red.
 #include "paint.h"
 #include "pictures.h"
 
+#include <algorithm>
+#include <atomic>
+#include <cmath>
 #include <cstdint>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace picgen {
@@ -18,39 +29,41 @@ namespace {
 
 constexpr int kWidth = 463;
 constexpr int kHeight = 122;
-constexpr int kSquare = 50;
-constexpr int kBackgroundColours = 128;
+constexpr double kRim = 3;        // a well's bevelled rim, outside its floor
+constexpr double kFrame = 3;      // the board's raised outer edge
+constexpr double kStoreEnd = 116; // a store's floor reaches down to just above this line
+
+struct Rect {
+    double x0, y0, x1, y1; // [x0, x1) x [y0, y1) in logical pixels
+};
+
+// The wells' floors: the game's squares (user row pits 0-5, its store, computer row pits 0-5, its
+// store), the stores lengthened downwards.
+std::vector<Rect> Wells() {
+    std::vector<Rect> wells;
+    auto square = [&](double x, double y) { wells.push_back({x, y, x + 50, y + 50}); };
+    auto store = [&](double x, double y) { wells.push_back({x, y, x + 50, kStoreEnd}); };
+    for (int i = 0; i < 6; ++i) {
+        square(64 + 57 * i, 64);
+    }
+    store(406, 36);
+    for (int i = 0; i < 6; ++i) {
+        square(349 - 57 * i, 7);
+    }
+    store(7, 35);
+    return wells;
+}
 
 enum class Grain { Wood, Brushed, Mottled };
 
 struct BoardStyle {
-    const char* file;
+    const char* name;
     std::uint32_t seed;
     Grain grain;
-    Colour light;    // the board's lightest tone
-    Colour dark;     // its darkest tone (late wood, streaks, mottling)
-    double contrast; // how far towards `dark` the texture reaches
-    double floor;    // brightness of a square's floor relative to the board
+    Colour light; // the board's lightest tone
+    Colour dark;  // its darkest tone (late wood, streaks, mottling)
+    Colour floor; // the wells' floor
 };
-
-// Square origins, as the game places them: user row pits 0-5, user store, computer row pits 0-5,
-// its store.
-struct Origin {
-    int x, y;
-};
-
-std::vector<Origin> SquareOrigins() {
-    std::vector<Origin> squares;
-    for (int i = 0; i < 6; ++i) {
-        squares.push_back({64 + 57 * i, 64});
-    }
-    squares.push_back({406, 36});
-    for (int i = 0; i < 6; ++i) {
-        squares.push_back({349 - 57 * i, 7});
-    }
-    squares.push_back({7, 35});
-    return squares;
-}
 
 // Flat-sawn timber: growth rings running along the board, bent by slow noise, with fine fibres
 // and pores.
@@ -83,136 +96,237 @@ double MottledShade(double x, double y, std::uint32_t seed) {
     return Clamp01(0.9 * (cloud - 0.25) + 0.25 * vein * vein * vein * vein + 0.12 * grain);
 }
 
-Colour BoardColour(const BoardStyle& style, int x, int y) {
-    const double px = x + 0.5, py = y + 0.5;
+// The board's material at a point, lit softly from the upper left; the walls and the raised
+// edge shade it further.
+Colour Material(const BoardStyle& style, double u, double v) {
     double shade = 0;
     switch (style.grain) {
     case Grain::Wood:
-        shade = WoodShade(px, py, style.seed);
+        shade = WoodShade(u, v, style.seed);
         break;
     case Grain::Brushed:
-        shade = BrushedShade(px, py, style.seed);
+        shade = BrushedShade(u, v, style.seed);
         break;
     case Grain::Mottled:
-        shade = MottledShade(px, py, style.seed);
+        shade = MottledShade(u, v, style.seed);
         break;
     }
-    Colour c = Mix(style.light, style.dark, shade * style.contrast);
-    // Soft light from the upper left over the whole board.
-    const double lx = px / kWidth, ly = py / kHeight;
-    c = c * (1.04 - 0.06 * lx - 0.08 * ly);
-    // A rounded, raised edge around the board: lit at the top and left, shaded at the bottom and
-    // right, with a dark outer line.
-    const int dl = x, dt = y, dr = kWidth - 1 - x, db = kHeight - 1 - y;
-    const int d = std::min(std::min(dl, dt), std::min(dr, db));
-    if (d == 0) {
-        c = c * 0.5;
-    } else if (d <= 3) {
-        const double strength = d == 1 ? 1.0 : (d == 2 ? 0.6 : 0.3);
-        if (d == dt || d == dl) {
-            c = Mix(c, FromRgb(255, 255, 255), 0.22 * strength);
-        } else {
-            c = c * (1 - 0.22 * strength);
-        }
-    }
-    return c;
+    return Mix(style.light, style.dark, shade) * (1.04 - 0.06 * u / kWidth - 0.08 * v / kHeight);
 }
 
-// A square's pixel at (i, j) inside it, given the board colour there.
-Colour SquareColour(const BoardStyle& style, Colour board, int i, int j) {
-    const int dl = i, dt = j, dr = kSquare - 1 - i, db = kSquare - 1 - j;
-    const int dTopLeft = std::min(dl, dt), dBottomRight = std::min(dr, db);
-    const int d = std::min(dTopLeft, dBottomRight);
-    const bool shadowSide = dTopLeft <= dBottomRight; // the mitre line goes to the lit side
-    const Colour white = FromRgb(255, 255, 255);
-    if (d == 0) {
-        // The cut edge: a dark line all round, darkest where the light does not reach.
-        return board * (shadowSide ? 0.36 : 0.48);
-    }
-    if (d <= 3) {
-        // The walls, three pixels deep.
-        if (shadowSide) {
-            return board * (0.50 + 0.05 * d);
+enum class Region { Surface, Frame, Rim, Floor };
+
+// Where a point lies: its region; its distance from the nearest well's floor (negative inside
+// a floor, at most kRim + 1 outside) and, on a rim, the direction away from that well; its
+// distance from the picture's border.
+struct Place {
+    Region region = Region::Surface;
+    double d = kRim + 1, nx = 0, ny = 0;
+    double edge = 0;
+};
+
+Place Locate(const std::vector<Rect>& wells, double u, double v) {
+    Place place;
+    place.edge = std::min(std::min(u, v), std::min(kWidth - u, kHeight - v));
+    for (const Rect& w : wells) {
+        if (u >= w.x0 && u < w.x1 && v >= w.y0 && v < w.y1) {
+            place.region = Region::Floor;
+            place.d = -std::min(std::min(u - w.x0, w.x1 - u), std::min(v - w.y0, w.y1 - v));
+            return place;
         }
-        return Mix(board, white, 0.42 - 0.07 * d);
+        const double dx = u - std::clamp(u, w.x0, w.x1), dy = v - std::clamp(v, w.y0, w.y1);
+        if (std::abs(dx) >= place.d || std::abs(dy) >= place.d) {
+            continue;
+        }
+        const double d = std::sqrt(dx * dx + dy * dy);
+        if (d > 0 && d < place.d) {
+            place.d = d;
+            place.nx = dx / d;
+            place.ny = dy / d;
+        }
     }
-    // The floor: darker than the board, with the shadow of the top and left walls on it.
-    const double fromTop = dt - 4, fromLeft = dl - 4;
-    const double shadow = (1 - 0.28 * (1 - Smoothstep(0, 7, fromTop))) *
-                          (1 - 0.28 * (1 - Smoothstep(0, 7, fromLeft)));
-    const double glow =
-        1 + 0.06 * (1 - Smoothstep(0, 5, db - 4)) + 0.06 * (1 - Smoothstep(0, 5, dr - 4));
-    // Darkening keeps the hue but would grey the colour; a little more saturation keeps the floor
-    // looking like the same material in shade.
-    const Colour c = board * (style.floor * shadow * glow);
-    const double luma = Luma(c);
-    const Colour grey{luma, luma, luma};
-    return Mix(grey, c, 1.45);
+    if (place.d < kRim) {
+        place.region = Region::Rim;
+    } else if (place.edge < kFrame) {
+        place.region = Region::Frame;
+    }
+    return place;
 }
 
-bool WriteBoard(const std::string& outdir, const BoardStyle& style) {
-    std::vector<int> owner(kWidth * kHeight, -1); // square number, or -1 for the background
-    const std::vector<Origin> squares = SquareOrigins();
-    for (int s = 0; s < static_cast<int>(squares.size()); ++s) {
-        for (int j = 0; j < kSquare; ++j) {
-            for (int i = 0; i < kSquare; ++i) {
-                owner[(squares[s].y + j) * kWidth + squares[s].x + i] = s;
+const Colour kWhite = FromRgb(255, 255, 255);
+
+// A well's wall: a steep bevel from the board's surface down to the floor, rounded over at its
+// outer lip, lit by where it faces.
+Colour WallColour(Colour material, const Place& place) {
+    const double t = place.d / kRim; // 0 at the floor, 1 at the board's surface
+    const double slope = 0.8 * (1 - Smoothstep(0.75, 1.0, t));
+    const double lift = std::sqrt(1 - slope * slope);
+    // The wall faces into the well; the light comes from the upper left and a little in front.
+    const double lx = -0.45, ly = -0.6, lz = 0.66;
+    const double facing = (-place.nx * slope * lx - place.ny * slope * ly + lift * lz) / lz;
+    Colour c = material * (0.3 + 0.7 * std::clamp(facing, 0.0, 1.0));
+    if (facing > 1) {
+        c = Mix(c, kWhite, 1.2 * (facing - 1));
+    }
+    // Less light reaches the foot of the wall.
+    return c * (0.8 + 0.2 * t);
+}
+
+// The board's raised outer edge: a dark outline, then a bevel lit at the top and left.
+Colour FrameColour(Colour material, const Place& place, double u, double v) {
+    const double e = place.edge;
+    if (e < 1) {
+        return material * 0.45;
+    }
+    const double strength = (kFrame - e) / (kFrame - 1) * 0.5 + 0.5;
+    if (e == u || e == v) {
+        return Mix(material, kWhite, 0.3 * strength);
+    }
+    return material * (1 - 0.3 * strength);
+}
+
+Colour PointColour(const BoardStyle& style, const Place& place, Colour material, double u,
+                   double v) {
+    switch (place.region) {
+    case Region::Floor:
+        return style.floor;
+    case Region::Rim:
+        return WallColour(material, place);
+    case Region::Frame:
+        return FrameColour(material, place, u, v);
+    case Region::Surface:
+        break;
+    }
+    return material;
+}
+
+// The board at `scale` device pixels a logical pixel, top row first. The texture is taken once a
+// pixel, at its centre; where the pixel holds more than one region, or the mitred raised edge,
+// its colour is the mean of 4 x 4 samples.
+std::vector<Colour> Render(const BoardStyle& style, int scale) {
+    const std::vector<Rect> wells = Wells();
+    const int width = kWidth * scale, height = kHeight * scale;
+    constexpr int kSamples = 4;
+    // A pixel whose centre lies further than this from every edge holds one region only.
+    const double pixel = 1.0 / scale;
+    std::vector<Colour> pixels(static_cast<std::size_t>(width) * height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            auto at = [&](int s, double from) { return (s + from) / scale; };
+            const double u = at(x, 0.5), v = at(y, 0.5);
+            const Colour material = Material(style, u, v);
+            const Place centre = Locate(wells, u, v);
+            bool uniform = centre.region == Region::Floor
+                               ? centre.d < -pixel
+                               : centre.d > kRim + pixel && centre.edge > kFrame + pixel;
+            if (!uniform && centre.region != Region::Frame) {
+                const double lo = 0.5 / kSamples, hi = 1 - lo;
+                uniform = true;
+                for (const auto& [cx, cy] : {std::pair{lo, lo}, {hi, lo}, {lo, hi}, {hi, hi}}) {
+                    uniform =
+                        uniform && Locate(wells, at(x, cx), at(y, cy)).region == centre.region;
+                }
             }
-        }
-    }
-    std::vector<Colour> colours(kWidth * kHeight);
-    std::vector<Rgb> background, inside;
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
-            Colour c = BoardColour(style, x, y);
-            const int s = owner[y * kWidth + x];
-            if (s >= 0) {
-                c = SquareColour(style, c, x - squares[s].x, y - squares[s].y);
-                inside.push_back(ToRgb(c));
+            Colour c;
+            if (uniform) {
+                c = PointColour(style, centre, material, u, v);
             } else {
-                background.push_back(ToRgb(c));
+                for (int sy = 0; sy < kSamples; ++sy) {
+                    for (int sx = 0; sx < kSamples; ++sx) {
+                        const double su = at(x, (sx + 0.5) / kSamples);
+                        const double sv = at(y, (sy + 0.5) / kSamples);
+                        c = c + PointColour(style, Locate(wells, su, sv), material, su, sv);
+                    }
+                }
+                c = c * (1.0 / (kSamples * kSamples));
             }
-            colours[y * kWidth + x] = c;
+            pixels[static_cast<std::size_t>(y) * width + x] = c;
         }
     }
-    std::vector<Rgb> palette = ChoosePalette(background, kBackgroundColours);
-    const std::vector<Rgb> squarePalette = ChoosePalette(inside, 256 - kBackgroundColours);
-    palette.insert(palette.end(), squarePalette.begin(), squarePalette.end());
+    return pixels;
+}
 
-    std::vector<std::uint8_t> pixels(kWidth * kHeight);
-    for (int p = 0; p < kWidth * kHeight; ++p) {
-        const bool isSquare = owner[p] >= 0;
-        pixels[p] = static_cast<std::uint8_t>(
-            isSquare
-                ? NearestIndex(palette, kBackgroundColours, 256 - kBackgroundColours, colours[p])
-                : NearestIndex(palette, 0, kBackgroundColours, colours[p]));
+// The 1x bitmap: palette entry 0 is the floor's own colour, which no other pixel takes, so the
+// floor stays one flat colour and a rim pixel never passes for floor.
+bool WriteBitmap(const std::string& path, const BoardStyle& style,
+                 const std::vector<Colour>& colours) {
+    const Rgb floor = ToRgb(style.floor);
+    std::vector<Rgb> others;
+    for (const Colour& c : colours) {
+        if (ToRgb(c) != floor) {
+            others.push_back(ToRgb(c));
+        }
     }
-    return WriteIndexedBmp(outdir + "/" + style.file, kWidth, kHeight, 8, palette, pixels);
+    std::vector<Rgb> palette = {floor};
+    for (Rgb c : ChoosePalette(others, 255)) {
+        if (c == floor) {
+            c.r = static_cast<std::uint8_t>(c.r ^ 1);
+        }
+        palette.push_back(c);
+    }
+    std::vector<std::uint8_t> pixels(colours.size());
+    for (std::size_t p = 0; p < colours.size(); ++p) {
+        pixels[p] = ToRgb(colours[p]) == floor
+                        ? 0
+                        : static_cast<std::uint8_t>(NearestIndex(palette, 1, 255, colours[p]));
+    }
+    return WriteIndexedBmp(path, kWidth, kHeight, 8, palette, pixels);
+}
+
+bool WriteBoard(const std::string& outdir, const BoardStyle& style, int scale) {
+    const std::vector<Colour> colours = Render(style, scale);
+    const std::string stem = outdir + "/" + style.name;
+    if (scale == 1) {
+        return WriteBitmap(stem + ".bmp", style, colours);
+    }
+    std::vector<std::uint8_t> rgba;
+    rgba.reserve(colours.size() * 4);
+    for (const Colour& c : colours) {
+        PutRgba(rgba, c, 1);
+    }
+    return WriteRgbaPng(stem + "@" + std::to_string(scale) + "x.png", kWidth * scale,
+                        kHeight * scale, rgba);
 }
 
 } // namespace
 
 bool WriteBoards(const std::string& outdir) {
     const BoardStyle styles[] = {
-        {"board_dark_mono.bmp", 152, Grain::Brushed, FromRgb(104, 107, 112), FromRgb(48, 50, 54),
-         1.0, 0.62},
-        {"board_light_wood.bmp", 153, Grain::Wood, FromRgb(238, 205, 153), FromRgb(176, 122, 70),
-         1.0, 0.60},
-        {"board_red.bmp", 154, Grain::Mottled, FromRgb(178, 34, 38), FromRgb(104, 12, 18), 1.0,
-         0.55},
-        {"board_pale_blue.bmp", 155, Grain::Mottled, FromRgb(206, 228, 242), FromRgb(150, 186, 212),
-         1.0, 0.66},
-        {"board_light_mono.bmp", 156, Grain::Brushed, FromRgb(222, 222, 220),
-         FromRgb(168, 170, 170), 1.0, 0.64},
-        {"board_dark_wood.bmp", 157, Grain::Wood, FromRgb(128, 80, 46), FromRgb(58, 32, 18), 1.0,
-         0.62},
+        {"board_dark_mono", 152, Grain::Brushed, FromRgb(80, 83, 88), FromRgb(40, 42, 46),
+         FromRgb(24, 25, 28)},
+        {"board_light_wood", 153, Grain::Wood, FromRgb(238, 205, 153), FromRgb(176, 122, 70),
+         FromRgb(60, 40, 26)},
+        {"board_red", 154, Grain::Mottled, FromRgb(140, 18, 28), FromRgb(84, 8, 16),
+         FromRgb(38, 8, 12)},
+        {"board_pale_blue", 155, Grain::Mottled, FromRgb(206, 228, 242), FromRgb(150, 186, 212),
+         FromRgb(30, 44, 60)},
+        {"board_light_mono", 156, Grain::Brushed, FromRgb(222, 222, 220), FromRgb(168, 170, 170),
+         FromRgb(44, 45, 48)},
+        {"board_dark_wood", 157, Grain::Wood, FromRgb(120, 74, 42), FromRgb(54, 30, 16),
+         FromRgb(30, 18, 12)},
     };
-    for (const BoardStyle& style : styles) {
-        if (!WriteBoard(outdir, style)) {
-            return false;
+    // Eighteen independent drawings, shared out among the processor's cores; each file depends
+    // only on its own style and scale, so the output is the same whatever the order.
+    constexpr int kJobs = 6 * 3;
+    std::atomic<int> next = 0;
+    std::atomic<bool> ok = true;
+    auto work = [&] {
+        for (int job = next++; job < kJobs; job = next++) {
+            if (!WriteBoard(outdir, styles[job / 3], 3 - job % 3)) {
+                ok = false;
+            }
         }
+    };
+    const unsigned cores = std::max(1u, std::min(std::thread::hardware_concurrency(), 8u));
+    std::vector<std::thread> helpers;
+    for (unsigned i = 1; i < cores; ++i) {
+        helpers.emplace_back(work);
     }
-    return true;
+    work();
+    for (std::thread& helper : helpers) {
+        helper.join();
+    }
+    return ok;
 }
 
 } // namespace picgen

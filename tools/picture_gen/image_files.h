@@ -1,6 +1,6 @@
 // Writers for the two file formats the pictures ship in: indexed Windows BMP (the program's own
-// bitmaps, cursor and icon) and RGBA PNG (the desktop's icon theme). Plain C++, no libraries, so
-// the generator's output depends on nothing but its own code.
+// 1x bitmaps, cursor and icon) and RGBA PNG (the 2x and 3x pictures and the desktop's icon theme).
+// Plain C++, no libraries, so the generator's output depends on nothing but its own code.
 #pragma once
 
 #include <cstdint>

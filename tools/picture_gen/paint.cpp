@@ -24,11 +24,21 @@ Colour FromRgb(int r, int g, int b) {
     return {r / 255.0, g / 255.0, b / 255.0};
 }
 
+namespace {
+
+std::uint8_t Channel(double v) {
+    return static_cast<std::uint8_t>(std::floor(Clamp01(v) * 255.0 + 0.5));
+}
+
+} // namespace
+
 Rgb ToRgb(Colour c) {
-    auto channel = [](double v) {
-        return static_cast<std::uint8_t>(std::floor(Clamp01(v) * 255.0 + 0.5));
-    };
-    return {channel(c.r), channel(c.g), channel(c.b)};
+    return {Channel(c.r), Channel(c.g), Channel(c.b)};
+}
+
+void PutRgba(std::vector<std::uint8_t>& rgba, Colour c, double alpha) {
+    const Rgb rgb = ToRgb(c);
+    rgba.insert(rgba.end(), {rgb.r, rgb.g, rgb.b, Channel(alpha)});
 }
 
 double Luma(Colour c) {

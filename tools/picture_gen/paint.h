@@ -34,6 +34,8 @@ Colour Mix(Colour a, Colour b, double t);
 // 0-255 sRGB values, for writing colours the way designers name them.
 Colour FromRgb(int r, int g, int b);
 Rgb ToRgb(Colour c);
+// Appends one pixel, not premultiplied, to a buffer of 8-bit RGBA.
+void PutRgba(std::vector<std::uint8_t>& rgba, Colour c, double alpha);
 double Luma(Colour c); // 0-1, Rec. 601 weights
 
 // A smooth periodic wave in [0, 1] with period 1: 0 at whole numbers, 1 at halves.

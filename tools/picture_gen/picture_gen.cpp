@@ -1,7 +1,7 @@
 // ravelo2-picture-gen <outdir>: writes every picture, the hand cursor and the icon of the game
-// (resources 128, 138, 139-145 and 152-157) plus the desktop icon PNGs. The output is
-// a pure function of this code: fixed noise seeds, no clock, no uninitialised memory. The files
-// are committed in src/res/pictures/; a test checks that they match what this program writes.
+// (resources 128, 138, 139-145 and 152-157), the 2x and 3x versions of the pictures and the hand,
+// and the desktop icon PNGs. The build runs it; the output is a pure function of this code: fixed
+// noise seeds, no clock, no uninitialised memory.
 #include "pictures.h"
 
 #include <cstdio>
