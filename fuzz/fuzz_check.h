@@ -1,28 +1,22 @@
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
+#include <string_view>
 
 // A broken promise ends the run with the reason on standard error; libFuzzer keeps the input
 // that caused it as a crash file.
-#define FUZZ_REQUIRE(condition, why)                                                               \
-    do {                                                                                           \
-        if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "%s:%d: %s: %s\n", __FILE__, __LINE__, #condition,                \
-                         std::string(why).c_str());                                                \
-            std::abort();                                                                          \
-        }                                                                                          \
-    } while (0)
-
-// True when every byte of text can be shown on a terminal as it is: a message may echo what
-// the player typed, but never raw control characters or stray bytes.
-inline bool IsPrintableText(const std::string& text) {
-    for (const char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u > 0x7e) {
-            return false;
-        }
+inline void Require(bool bKept, std::string_view why) {
+    if (!bKept) {
+        std::fprintf(stderr, "broken: %.*s\n", static_cast<int>(why.size()), why.data());
+        std::abort();
     }
-    return true;
+}
+
+// A message may echo what the player typed, but never raw control characters or stray bytes.
+inline bool IsPrintable(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7f; });
 }
