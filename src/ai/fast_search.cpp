@@ -244,6 +244,45 @@ search_table::Place CFastSearcher::PlaceOf(const Node& node, int nDepth) const {
                                                                     node.bUserTurn, nDepth));
 }
 
+// One ply from the leaves every child is settled by its finish tests, worth -1, 0 or 1, and the
+// node's rules reduce to a few lines: no window, no table.
+int CFastSearcher::ValueOneDeep(const Node& node, int bFu, int bFc) {
+    const int nMover = node.bUserTurn != 0 ? kUserRow : kComputerRow;
+    int bSomeBelow = 0;
+    int bSomeAbove = 0;
+    for (int p = 0; p < kPits; ++p) {
+        if (PitOf(node.nRow[nMover], p) == 0) {
+            continue;
+        }
+        Child child;
+        MakeChild(node, bFu, bFc, p, 1, child);
+        const int v = child.nSettled;
+        if (node.bUserTurn != 0 && v < 0) {
+            return v; // the first child below 0
+        }
+        if (node.bUserTurn == 0 && v > 0) {
+            return v; // nothing beats a finish
+        }
+        bSomeBelow |= v < 0 ? 1 : 0;
+        bSomeAbove |= v > 0 ? 1 : 0;
+    }
+    // With depth 1 the heuristic's finish is worth 1 either way.
+    int nHeuristic = 0;
+    if (bFu) {
+        nHeuristic = -1;
+    }
+    if (bFc) {
+        nHeuristic = 1;
+    }
+    if (!ReachesPitZero(node.nRow[kComputerRow])) {
+        nHeuristic = -1;
+    }
+    if (node.bUserTurn != 0) {
+        return bSomeAbove ? 1 : nHeuristic; // every child 0 or more
+    }
+    return bSomeBelow ? -1 : nHeuristic;
+}
+
 int CFastSearcher::Value(const Node& node, int nDepth, const PitCounter* pCounter) {
     if (m_bStop.load(std::memory_order_relaxed)) {
         return 0;
@@ -297,6 +336,9 @@ int CFastSearcher::Window(const Node& node, int bFu, int bFc, int nDepth, int nL
         Child& c = child(p);
         if (c.nSettled != kOpen) {
             return std::clamp(c.nSettled, nChildLow, nChildHigh);
+        }
+        if (nDepth == 2) {
+            return std::clamp(ValueOneDeep(c.node, c.bFu, c.bFc), nChildLow, nChildHigh);
         }
         Locate(c, nDepth);
         if (nNext >= 0) {

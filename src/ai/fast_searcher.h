@@ -42,6 +42,7 @@ private:
     struct Child;
     int Window(const Node& node, int bFu, int bFc, int nDepth, int nLow, int nHigh,
                const search_table::Place* pPlace, const PitCounter* pCounter);
+    int ValueOneDeep(const Node& node, int bFu, int bFc);
     void MakeChild(const Node& node, int bFu, int bFc, int nPit, int nDepth, Child& child) const;
     void Locate(Child& child, int nDepth) const;
     search_table::Place PlaceOf(const Node& node, int nDepth) const;
