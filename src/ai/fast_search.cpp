@@ -70,7 +70,10 @@ using search_table::Bounds;
 using search_table::Place;
 
 // Nodes this close to the leaves are cheaper to search again than to look up.
-constexpr int kShallowestKept = 3;
+constexpr int kShallowestKept = 4;
+
+// From this many marbles in the pits on, a computer node tries its pits from 5 down.
+constexpr int kMarblesFromPit5 = 20;
 
 // Wider than any value: a finish is worth at most the depth + 1.
 constexpr int kUnbounded = 1000;
@@ -83,6 +86,12 @@ constexpr PitRow kLap = 0x0000010101010101ull;
 
 inline int PitOf(PitRow nRow, int nPit) {
     return static_cast<int>(nRow >> (8 * nPit) & 0xff);
+}
+
+inline int MarblesIn(const Node& node) {
+    // Adds up the twelve bytes; no row holds more than 63 marbles in all.
+    return static_cast<int>(
+        ((node.nRow[kUserRow] + node.nRow[kComputerRow]) * 0x0101010101010101ull) >> 56);
 }
 
 // As forced_finish_table::RowCanFinish: a pit holding more than a forced move can take (6, 5,
@@ -460,15 +469,20 @@ int CFastSearcher::Window(const Node& node, int bFu, int bFc, int nDepth, int nL
                       search_table::kNoReply);
     }
 
-    // The order of the children changes nothing at a computer node: the one that settled the
-    // node last time comes first. The top node with a pit counter keeps pit order.
+    // The order of the children changes nothing at a computer node, only how soon it is
+    // settled: the one that settled it last time comes first. Then, as measured on the hardest
+    // positions, endgames are settled soonest from pit 0 on, and middle games with many marbles
+    // from pit 5 down, where the long moves into the user's row start. The top node with a pit
+    // counter keeps pit order.
     int order[kPits];
     int nOrdered = 0;
     const int bHint = pCounter == nullptr && nHint < kPits && playable(nHint);
     if (bHint) {
         order[nOrdered++] = nHint;
     }
-    for (int p = 0; p < kPits; ++p) {
+    const int bFromPit5 = pCounter == nullptr && MarblesIn(node) >= kMarblesFromPit5;
+    for (int k = 0; k < kPits; ++k) {
+        const int p = bFromPit5 ? kPits - 1 - k : k;
         if (pCounter != nullptr || (playable(p) && !(bHint && p == nHint))) {
             order[nOrdered++] = p;
         }
