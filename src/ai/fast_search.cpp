@@ -82,7 +82,6 @@ constexpr int kUnbounded = 1000;
 constexpr int kOpen = 1 << 20;
 
 constexpr PitRow kTopBits = 0x0000808080808080ull;
-constexpr PitRow kLap = 0x0000010101010101ull;
 
 inline int PitOf(PitRow nRow, int nPit) {
     return static_cast<int>(nRow >> (8 * nPit) & 0xff);
@@ -120,18 +119,17 @@ inline int ReachesPitZero(PitRow nRow) {
     return ((x - 0x0101010101010101ull) & ~x & 0x8080808080808080ull) != 0;
 }
 
-// What sowing from a pit adds to the twelve pits, for the marbles beyond the full laps: each lap
-// adds one to every pit, the sown one included.
+// What sowing n marbles from a pit adds to the twelve pits (the sown pit's own share included,
+// after a full lap), for every n a node can hold: 12 KB, read without working anything out.
 struct Sowing {
     PitRow nAdd[2];
 };
-constexpr int kLapPlaces = 2 * kPlaces;
-
-constexpr std::array<std::array<std::array<Sowing, kLapPlaces>, kPits>, 2> BuildSowings() {
-    std::array<std::array<std::array<Sowing, kLapPlaces>, kPits>, 2> sowings{};
+constexpr int kMostSown = search_table::kMostMarbles + 1;
+constexpr std::array<std::array<std::array<Sowing, kMostSown>, kPits>, 2> BuildSowings() {
+    std::array<std::array<std::array<Sowing, kMostSown>, kPits>, 2> sowings{};
     for (int nRow = 0; nRow < 2; ++nRow) {
         for (int nPit = 0; nPit < kPits; ++nPit) {
-            for (int n = 0; n < kLapPlaces; ++n) {
+            for (int n = 0; n < kMostSown; ++n) {
                 Sowing& s = sowings[nRow][nPit][n];
                 int r = nRow;
                 int q = nPit;
@@ -169,6 +167,28 @@ inline int Settled(const Node& node, int bFu, int bFc, int nDepth) {
         }
     }
     return nDepth <= 0 ? 0 : kOpen;
+}
+
+// The value of the child that pit nPit of the mover's row leads to, with no depth left: what its
+// finish tests settle, else 0.
+inline int LeafValue(const Node& node, int bFu, int bFc, int nMover, int nPit) {
+    const int n = PitOf(node.nRow[nMover], nPit);
+    const Sowing& sowing = kSowings[nMover][nPit][n];
+    const PitRow nEmptied = ~(PitRow{0xff} << (8 * nPit));
+    const PitRow nUser =
+        (nMover == kUserRow ? node.nRow[kUserRow] & nEmptied : node.nRow[kUserRow]) +
+        sowing.nAdd[kUserRow];
+    const PitRow nComputer =
+        (nMover == kComputerRow ? node.nRow[kComputerRow] & nEmptied : node.nRow[kComputerRow]) +
+        sowing.nAdd[kComputerRow];
+    const int bSpills = n > kPits - nPit;
+    const int bChildFu = nMover == kUserRow || bSpills ? CanFinish(nUser) : bFu;
+    const int bChildFc = nMover == kComputerRow || bSpills ? CanFinish(nComputer) : bFc;
+    const int bUserMoves = (n != kPits - nPit) != (nMover == kUserRow);
+    if (bUserMoves) {
+        return bChildFu ? -1 : (bChildFc && SendsNone(nUser) ? 1 : 0);
+    }
+    return bChildFc ? 1 : (bChildFu && SendsNone(nComputer) ? -1 : 0);
 }
 
 inline void Prefetch(const void* p) {
@@ -213,15 +233,14 @@ void CFastSearcher::MakeChild(const Node& node, int bFu, int bFc, int nPit, int 
                               Child& child) const {
     const int nMover = node.bUserTurn != 0 ? kUserRow : kComputerRow;
     const int n = PitOf(node.nRow[nMover], nPit);
-    const Sowing& sowing = kSowings[nMover][nPit][n % kLapPlaces];
-    const PitRow nLaps = static_cast<PitRow>(n / kLapPlaces) * kLap;
+    const Sowing& sowing = kSowings[nMover][nPit][n];
     const PitRow nEmptied = ~(PitRow{0xff} << (8 * nPit));
     child.node.nRow[kUserRow] =
         (nMover == kUserRow ? node.nRow[kUserRow] & nEmptied : node.nRow[kUserRow]) +
-        sowing.nAdd[kUserRow] + nLaps;
+        sowing.nAdd[kUserRow];
     child.node.nRow[kComputerRow] =
         (nMover == kComputerRow ? node.nRow[kComputerRow] & nEmptied : node.nRow[kComputerRow]) +
-        sowing.nAdd[kComputerRow] + nLaps;
+        sowing.nAdd[kComputerRow];
     // Only a last marble in the mover's own store keeps the move.
     child.node.bUserTurn = n != kPits - nPit ? 1 - node.bUserTurn : node.bUserTurn;
     // A move that stays in the mover's row leaves the other row, and its finish test, alone.
@@ -263,9 +282,7 @@ int CFastSearcher::ValueOneDeep(const Node& node, int bFu, int bFc) {
         if (PitOf(node.nRow[nMover], p) == 0) {
             continue;
         }
-        Child child;
-        MakeChild(node, bFu, bFc, p, 1, child);
-        const int v = child.nSettled;
+        const int v = LeafValue(node, bFu, bFc, nMover, p);
         if (node.bUserTurn != 0 && v < 0) {
             return v; // the first child below 0
         }
