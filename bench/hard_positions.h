@@ -10,7 +10,9 @@
 // 300 level-4 games that took the plain search longest (28 to 40 plies deep). selfplay_mid_*,
 // selfplay_end_d and selfplay_l3: the moves of the same games (and of level-3 games) that took
 // the fast search longest, middle games with 19 to 24 marbles searched 13 plies deep and
-// endgames with 10 to 12.
+// endgames with 10 to 12. match_first_deep: the slowest move of `ravelo2-cli play --levels 4 4
+// --games 200 --seed 7`, the first search 13 plies deep of its first game (24 marbles), which
+// meets a table that holds only the shallower searches of the moves before.
 struct HardPosition {
     const char* name;
     int nLevel;
@@ -35,4 +37,5 @@ inline constexpr HardPosition kHardPositions[] = {
     {"selfplay_mid_b", 4, {1, 1, 4, 2, 1, 1, 13, 2, 2, 2, 2, 2, 3, 12}},
     {"selfplay_mid_c", 4, {1, 1, 1, 1, 0, 6, 14, 3, 3, 4, 1, 2, 1, 10}},
     {"selfplay_l3", 3, {1, 0, 0, 0, 0, 0, 18, 1, 1, 2, 1, 3, 1, 20}},
+    {"match_first_deep", 4, {2, 2, 2, 2, 0, 2, 13, 2, 4, 2, 1, 2, 1, 13}},
 };

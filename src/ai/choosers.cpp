@@ -172,21 +172,26 @@ int CGameBoard::ChooseBySearch(int& nPit, int& nRow, int bDeep) {
     if (TakeForcedFinish(nPit, nRow)) {
         return 0;
     }
-    SetProgressStep(1, kStepsSearch);
-    std::int32_t snapshot[2][kPlaces];
-    std::memcpy(snapshot, m_nCount, sizeof snapshot);
+    m_nProgress.store(SearchProgressAt(0, 0), std::memory_order_relaxed);
     std::int32_t scores[kPits] = {};
+    // The candidate gets the full depth: its own move is not counted against it.
+    if (m_nSearchMode != kSearchFast || !SearchCandidatesFast(nDepth, scores)) {
+        std::int32_t snapshot[2][kPlaces];
+        std::memcpy(snapshot, m_nCount, sizeof snapshot);
+        for (int i = 0; i < kPits; ++i) {
+            if (m_nCount[kComputerRow][i] != 0) {
+                TrialMove(kComputerRow, i);
+                scores[i] = SearchValue(nDepth, 1);
+                std::memcpy(m_nCount, snapshot, sizeof snapshot);
+                m_bUserTurn = 0;
+            }
+            m_nProgress.store(SearchProgressAt(i + 1, 0), std::memory_order_relaxed);
+        }
+    }
     for (int i = 0; i < kPits; ++i) {
         if (m_nCount[kComputerRow][i] == 0) {
             scores[i] = kEmptyMarkSearch;
-        } else {
-            // The candidate gets the full depth: its own move is not counted against it.
-            TrialMove(kComputerRow, i);
-            scores[i] = SearchValue(nDepth, 1);
-            std::memcpy(m_nCount, snapshot, sizeof snapshot);
-            m_bUserTurn = 0;
         }
-        SetProgressStep(7 + 6 * i, kStepsSearch);
     }
     m_lastChoice.nDepth = nDepth;
     std::memcpy(m_lastChoice.nScores, scores, sizeof scores);
@@ -194,6 +199,11 @@ int CGameBoard::ChooseBySearch(int& nPit, int& nRow, int bDeep) {
     nPit = PickBest(scores, kPits, m_random);
     nRow = kComputerRow;
     return nDepth;
+}
+
+int CGameBoard::SearchProgressAt(int nCandidate, int nPits) {
+    // Step 1 comes before the first candidate; candidate i ends with step 7 + 6 * i.
+    return (1 + kPits * nCandidate) * 100 / kStepsSearch + nPits;
 }
 
 void CGameBoard::ChooseMoveLevel3(int& nPit, int& nRow) {

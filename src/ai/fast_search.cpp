@@ -1,166 +1,450 @@
+#include "ai/fast_searcher.h"
 #include "ai/forced_finish_table.h"
 #include "ai/search_table.h"
 #include "rules/game_board.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
-#include <cstring>
+#include <cstdlib>
+#include <new>
 #include <sys/mman.h>
+
+namespace search_table {
 
 namespace {
 
+// The table's alignment: the size of a huge page on x86-64, so that the few huge pages the table
+// is made of cost a few faults and TLB entries instead of thousands.
+constexpr std::size_t kHugePage = std::size_t{2} << 20;
+
+std::atomic<std::uint64_t>* SetUp() {
+    void* pBlock = nullptr;
+    if (posix_memalign(&pBlock, kHugePage, kBytes) != 0) {
+        return nullptr;
+    }
+#ifdef MADV_HUGEPAGE
+    madvise(pBlock, kBytes, MADV_HUGEPAGE); // only advice: ignore a refusal
+#endif
+    // Writing every slot now puts the page faults here, with the first board, instead of in
+    // the first search; an empty slot is all zero.
+    static_assert(sizeof(std::atomic<std::uint64_t>) == sizeof(std::uint64_t));
+    auto* pSlots = static_cast<std::atomic<std::uint64_t>*>(pBlock);
+    for (std::size_t i = 0; i < kSlots; ++i) {
+        new (pSlots + i) std::atomic<std::uint64_t>(0);
+    }
+    return pSlots;
+}
+
+} // namespace
+
+std::atomic<std::uint64_t>* Slots() {
+    // Kept for the life of the process: every board shares what any of them found out.
+    static std::atomic<std::uint64_t>* const pSlots = SetUp();
+    return pSlots;
+}
+
+void Clear() {
+    if (std::atomic<std::uint64_t>* pSlots = Slots()) {
+        for (std::size_t i = 0; i < kSlots; ++i) {
+            pSlots[i].store(0, std::memory_order_relaxed);
+        }
+    }
+}
+
+} // namespace search_table
+
+namespace {
+
+// Every board made from here on finds the table ready.
+const int kTableWithFirstBoard = (
+    CGameBoard::s_pfnReadySearch = [] { search_table::Slots(); }, 0);
+
+} // namespace
+
+namespace fast_search {
+
+namespace {
+
+using search_table::Bounds;
+using search_table::Place;
+
 // Nodes this close to the leaves are cheaper to search again than to look up.
-constexpr int kShallowestKept = 2;
+constexpr int kShallowestKept = 4;
 
-// Shallower searches are over before a table would pay for being set up; until a deeper one
-// comes, the board searches without one.
-constexpr int kShallowestWithTable = 8;
-
-// The table's alignment: the size of a huge page on x86-64.
-constexpr std::uintptr_t kHugePage = std::uintptr_t{2} << 20;
+// From this many marbles in the pits on, a computer node tries its pits from 5 down.
+constexpr int kMarblesFromPit5 = 20;
 
 // Wider than any value: a finish is worth at most the depth + 1.
 constexpr int kUnbounded = 1000;
 
+// A value that only searching the node can tell.
+constexpr int kOpen = 1 << 20;
+
+constexpr PitRow kTopBits = 0x0000808080808080ull;
+
+inline int PitOf(PitRow nRow, int nPit) {
+    return static_cast<int>(nRow >> (8 * nPit) & 0xff);
+}
+
+inline int MarblesIn(const Node& node) {
+    // Adds up the twelve bytes; no row holds more than 63 marbles in all.
+    return static_cast<int>(
+        ((node.nRow[kUserRow] + node.nRow[kComputerRow]) * 0x0101010101010101ull) >> 56);
+}
+
+// As forced_finish_table::RowCanFinish: a pit holding more than a forced move can take (6, 5,
+// 4, 3, 2 and 8 marbles) never empties; adding 127 - limit sets a byte's top bit past it.
+inline int CanFinish(PitRow nRow) {
+    if (((nRow + 0x0000777d7c7b7a79ull) & kTopBits) != 0) {
+        return 0;
+    }
+    using forced_finish_table::kWeight;
+    const int i = PitOf(nRow, 0) * kWeight[0] + PitOf(nRow, 1) * kWeight[1] +
+                  PitOf(nRow, 2) * kWeight[2] + PitOf(nRow, 3) * kWeight[3] +
+                  PitOf(nRow, 4) * kWeight[4] + PitOf(nRow, 5);
+    return static_cast<int>(forced_finish_table::kTable[static_cast<unsigned>(i) / 64] >> (i % 64) &
+                            1u);
+}
+
+// BestPitScore of the row below 0: no pit holds more than 6 - pit, so every marble stays in it.
+inline int SendsNone(PitRow nRow) {
+    return ((nRow + 0x00007e7d7c7b7a79ull) & kTopBits) == 0;
+}
+
+// BestPitScore of the row 10 or more: some pit holds exactly 7 - pit, so its last marble lands
+// in the other row's pit 0. A byte of zero after the xor marks such a pit.
+inline int ReachesPitZero(PitRow nRow) {
+    const PitRow x = nRow ^ 0x0101020304050607ull;
+    return ((x - 0x0101010101010101ull) & ~x & 0x8080808080808080ull) != 0;
+}
+
+// What sowing n marbles from a pit adds to the twelve pits (the sown pit's own share included,
+// after a full lap), for every n a node can hold: 12 KB, read without working anything out.
+struct Sowing {
+    PitRow nAdd[2];
+};
+constexpr int kMostSown = search_table::kMostMarbles + 1;
+constexpr std::array<std::array<std::array<Sowing, kMostSown>, kPits>, 2> BuildSowings() {
+    std::array<std::array<std::array<Sowing, kMostSown>, kPits>, 2> sowings{};
+    for (int nRow = 0; nRow < 2; ++nRow) {
+        for (int nPit = 0; nPit < kPits; ++nPit) {
+            for (int n = 0; n < kMostSown; ++n) {
+                Sowing& s = sowings[nRow][nPit][n];
+                int r = nRow;
+                int q = nPit;
+                for (int k = 0; k < n; ++k) {
+                    if (++q == kPlaces) {
+                        q = 0;
+                        r = 1 - r;
+                    }
+                    if (q < kPits) {
+                        s.nAdd[r] += PitRow{1} << (8 * q);
+                    }
+                }
+            }
+        }
+    }
+    return sowings;
+}
+constexpr auto kSowings = BuildSowings();
+
+// The value of a node that its finish tests or its depth settle, else kOpen.
+inline int Settled(const Node& node, int bFu, int bFc, int nDepth) {
+    if (node.bUserTurn != 0) {
+        if (bFu) {
+            return -(nDepth + 1);
+        }
+        if (bFc && SendsNone(node.nRow[kUserRow])) {
+            return nDepth + 1;
+        }
+    } else {
+        if (bFc) {
+            return nDepth + 1;
+        }
+        if (bFu && SendsNone(node.nRow[kComputerRow])) {
+            return -(nDepth + 1);
+        }
+    }
+    return nDepth <= 0 ? 0 : kOpen;
+}
+
+// The value of the child that pit nPit of the mover's row leads to, with no depth left: what its
+// finish tests settle, else 0.
+inline int LeafValue(const Node& node, int bFu, int bFc, int nMover, int nPit) {
+    const int n = PitOf(node.nRow[nMover], nPit);
+    const Sowing& sowing = kSowings[nMover][nPit][n];
+    const PitRow nEmptied = ~(PitRow{0xff} << (8 * nPit));
+    const PitRow nUser =
+        (nMover == kUserRow ? node.nRow[kUserRow] & nEmptied : node.nRow[kUserRow]) +
+        sowing.nAdd[kUserRow];
+    const PitRow nComputer =
+        (nMover == kComputerRow ? node.nRow[kComputerRow] & nEmptied : node.nRow[kComputerRow]) +
+        sowing.nAdd[kComputerRow];
+    const int bSpills = n > kPits - nPit;
+    const int bChildFu = nMover == kUserRow || bSpills ? CanFinish(nUser) : bFu;
+    const int bChildFc = nMover == kComputerRow || bSpills ? CanFinish(nComputer) : bFc;
+    const int bUserMoves = (n != kPits - nPit) != (nMover == kUserRow);
+    if (bUserMoves) {
+        return bChildFu ? -1 : (bChildFc && SendsNone(nUser) ? 1 : 0);
+    }
+    return bChildFc ? 1 : (bChildFu && SendsNone(nComputer) ? -1 : 0);
+}
+
+inline void Prefetch(const void* p) {
+#if defined(__GNUC__)
+    __builtin_prefetch(p);
+#else
+    (void)p;
+#endif
+}
+
 } // namespace
 
-int CGameBoard::PrepareFastSearch(int nDepth) {
+int NodeOfCounts(const std::int32_t (&counts)[2][kPlaces], int bUserTurn, Node& node) {
     int nMarbles = 0;
-    for (const auto& row : m_nCount) {
-        for (const std::int32_t n : row) {
-            if (n < 0) {
+    node.nRow[0] = 0;
+    node.nRow[1] = 0;
+    for (int r = 0; r < 2; ++r) {
+        for (int p = 0; p < kPits; ++p) {
+            const std::int32_t n = counts[r][p];
+            if (n < 0 || n > search_table::kMostMarbles) {
                 return 0;
             }
             nMarbles += n;
+            node.nRow[r] |= static_cast<PitRow>(n) << (8 * p);
         }
     }
-    // Positions the table cannot spell are left to the plain search.
-    if (nMarbles > search_table::kMostMarbles || nDepth > search_table::kMostDepth) {
-        return 0;
-    }
-    if (m_pSlots == nullptr && nDepth >= kShallowestWithTable) {
-        // calloc hands out fresh zero pages; the slack lets the table start on a huge-page
-        // boundary, so that the few huge pages it is made of cost a few faults and TLB entries
-        // instead of thousands.
-        void* pBlock = std::calloc(search_table::kBytes + kHugePage, 1);
-        if (pBlock == nullptr) {
-            return 0; // without a table the plain search still gives every value
-        }
-        m_pSlotBlock.reset(pBlock);
-        const auto nAddress = reinterpret_cast<std::uintptr_t>(pBlock);
-        const std::uintptr_t nAligned = (nAddress + kHugePage - 1) & ~(kHugePage - 1);
-        m_pSlots = static_cast<SearchSlot*>(pBlock) + (nAligned - nAddress) / sizeof(SearchSlot);
-#ifdef MADV_HUGEPAGE
-        madvise(m_pSlots, search_table::kBytes, MADV_HUGEPAGE); // only advice: ignore a refusal
-#endif
-    }
-    return 1;
+    node.bUserTurn = bUserTurn != 0 ? 1 : 0;
+    return nMarbles <= search_table::kMostMarbles ? 1 : 0;
 }
 
-int CGameBoard::SearchValueFast(int nDepth, int bProgress) {
-    return SearchWindow(nDepth, bProgress, -kUnbounded, kUnbounded);
+struct CFastSearcher::Child {
+    Node node;
+    int bFu;
+    int bFc;
+    int nSettled; // kOpen when the child must be searched
+    int bKept;    // deep enough to be looked up
+    int bPlaced;  // place worked out
+    search_table::Place place;
+};
+
+void CFastSearcher::MakeChild(const Node& node, int bFu, int bFc, int nPit, int nDepth,
+                              Child& child) const {
+    const int nMover = node.bUserTurn != 0 ? kUserRow : kComputerRow;
+    const int n = PitOf(node.nRow[nMover], nPit);
+    const Sowing& sowing = kSowings[nMover][nPit][n];
+    const PitRow nEmptied = ~(PitRow{0xff} << (8 * nPit));
+    child.node.nRow[kUserRow] =
+        (nMover == kUserRow ? node.nRow[kUserRow] & nEmptied : node.nRow[kUserRow]) +
+        sowing.nAdd[kUserRow];
+    child.node.nRow[kComputerRow] =
+        (nMover == kComputerRow ? node.nRow[kComputerRow] & nEmptied : node.nRow[kComputerRow]) +
+        sowing.nAdd[kComputerRow];
+    // Only a last marble in the mover's own store keeps the move.
+    child.node.bUserTurn = n != kPits - nPit ? 1 - node.bUserTurn : node.bUserTurn;
+    // A move that stays in the mover's row leaves the other row, and its finish test, alone.
+    child.bFu = bFu;
+    child.bFc = bFc;
+    if (nMover == kUserRow || n > kPits - nPit) {
+        child.bFu = CanFinish(child.node.nRow[kUserRow]);
+    }
+    if (nMover == kComputerRow || n > kPits - nPit) {
+        child.bFc = CanFinish(child.node.nRow[kComputerRow]);
+    }
+    child.nSettled = Settled(child.node, child.bFu, child.bFc, nDepth - 1);
+    child.bKept = child.nSettled == kOpen && nDepth - 1 >= kShallowestKept && m_pSlots != nullptr;
+    child.bPlaced = 0;
+}
+
+void CFastSearcher::Locate(Child& child, int nDepth) const {
+    if (child.bKept && !child.bPlaced) {
+        child.place = PlaceOf(child.node, nDepth - 1);
+        child.bPlaced = 1;
+        // The bucket is on its way while the elder brother is searched.
+        Prefetch(child.place.pBucket);
+    }
+}
+
+search_table::Place CFastSearcher::PlaceOf(const Node& node, int nDepth) const {
+    return search_table::PlaceOf(m_pSlots, search_table::NodeNumber(node.nRow[kUserRow],
+                                                                    node.nRow[kComputerRow],
+                                                                    node.bUserTurn, nDepth));
+}
+
+// One ply from the leaves every child is settled by its finish tests, worth -1, 0 or 1, and the
+// node's rules reduce to a few lines: no window, no table.
+int CFastSearcher::ValueOneDeep(const Node& node, int bFu, int bFc) {
+    const int nMover = node.bUserTurn != 0 ? kUserRow : kComputerRow;
+    int bSomeBelow = 0;
+    int bSomeAbove = 0;
+    for (int p = 0; p < kPits; ++p) {
+        if (PitOf(node.nRow[nMover], p) == 0) {
+            continue;
+        }
+        const int v = LeafValue(node, bFu, bFc, nMover, p);
+        if (node.bUserTurn != 0 && v < 0) {
+            return v; // the first child below 0
+        }
+        if (node.bUserTurn == 0 && v > 0) {
+            return v; // nothing beats a finish
+        }
+        bSomeBelow |= v < 0 ? 1 : 0;
+        bSomeAbove |= v > 0 ? 1 : 0;
+    }
+    // With depth 1 the heuristic's finish is worth 1 either way.
+    int nHeuristic = 0;
+    if (bFu) {
+        nHeuristic = -1;
+    }
+    if (bFc) {
+        nHeuristic = 1;
+    }
+    if (!ReachesPitZero(node.nRow[kComputerRow])) {
+        nHeuristic = -1;
+    }
+    if (node.bUserTurn != 0) {
+        return bSomeAbove ? 1 : nHeuristic; // every child 0 or more
+    }
+    return bSomeBelow ? -1 : nHeuristic;
+}
+
+int CFastSearcher::Value(const Node& node, int nDepth, const PitCounter* pCounter) {
+    if (m_bStop.load(std::memory_order_relaxed)) {
+        return 0;
+    }
+    const int bFu = CanFinish(node.nRow[kUserRow]);
+    const int bFc = CanFinish(node.nRow[kComputerRow]);
+    const int v = Settled(node, bFu, bFc, nDepth);
+    if (v != kOpen) {
+        return v;
+    }
+    search_table::Place place{};
+    const int bKept = nDepth >= kShallowestKept && m_pSlots != nullptr;
+    if (bKept) {
+        place = PlaceOf(node, nDepth);
+    }
+    return Window(node, bFu, bFc, nDepth, -kUnbounded, kUnbounded, bKept ? &place : nullptr,
+                  pCounter);
 }
 
 // The value of the node clamped to [nLow, nHigh]: exact when it lies strictly between them,
 // otherwise only the side it lies on is known (nLow: at most nLow; nHigh: at least nHigh). A
 // parent asks each child only what its own rule needs, so many children end early; with the
-// window unbounded the result is the exact value.
+// window unbounded the result is the exact value. The node is one its finish tests leave open,
+// at least one ply deep.
 //
 // A computer node is worth its best child unless that is 0; then -1 if some child is below 0,
 // else the heuristic. A user node is worth its first child below 0 in pit order; without one,
 // the smallest child if above 0, else 1 if some child is above 0, else the heuristic.
-int CGameBoard::SearchWindow(int nDepth, int bProgress, int nLow, int nHigh) {
-    if (m_bStopRequested.load(std::memory_order_relaxed)) {
+int CFastSearcher::Window(const Node& node, int bFu, int bFc, int nDepth, int nLow, int nHigh,
+                          const Place* pPlace, const PitCounter* pCounter) {
+    // An abandoned search only has to get out quickly; its values are never used.
+    if (m_bStop.load(std::memory_order_relaxed)) {
         return 0;
     }
     const auto clamp = [&](int v) { return std::clamp(v, nLow, nHigh); };
-    const std::int32_t bTurn = m_bUserTurn;
-    const int bUserFinishes = forced_finish_table::SmallRowCanFinish(m_nCount[kUserRow]);
-    const int bComputerFinishes = forced_finish_table::SmallRowCanFinish(m_nCount[kComputerRow]);
 
-    if (bTurn != 0) {
-        if (bUserFinishes) {
-            return clamp(-(nDepth + 1));
+    // Children are made as they are asked, and the next one's bucket is fetched meanwhile;
+    // many nodes are settled by their first child or two.
+    const PitRow nMoverRow = node.nRow[node.bUserTurn != 0 ? kUserRow : kComputerRow];
+    Child children[kPits];
+    int bMade[kPits] = {};
+    const auto child = [&](int p) -> Child& {
+        if (!bMade[p]) {
+            MakeChild(node, bFu, bFc, p, nDepth, children[p]);
+            bMade[p] = 1;
         }
-        if (bComputerFinishes && BestPitScore(kUserRow) < 0) {
-            return clamp(nDepth + 1);
+        return children[p];
+    };
+    // A child's value clamped to the window asked of it; nNext is the pit asked next, or -1.
+    const auto ask = [&](int p, int nNext, int nChildLow, int nChildHigh) {
+        Child& c = child(p);
+        if (c.nSettled != kOpen) {
+            return std::clamp(c.nSettled, nChildLow, nChildHigh);
         }
-    } else {
-        if (bComputerFinishes) {
-            return clamp(nDepth + 1);
+        if (nDepth == 2) {
+            return std::clamp(ValueOneDeep(c.node, c.bFu, c.bFc), nChildLow, nChildHigh);
         }
-        if (bUserFinishes && BestPitScore(kComputerRow) < 0) {
-            return clamp(-(nDepth + 1));
+        Locate(c, nDepth);
+        if (nNext >= 0) {
+            Locate(child(nNext), nDepth);
         }
-    }
-    if (nDepth <= 0) {
-        return clamp(0);
-    }
+        return Window(c.node, c.bFu, c.bFc, nDepth - 1, nChildLow, nChildHigh,
+                      c.bKept ? &c.place : nullptr, nullptr);
+    };
 
-    // The top node with the progress switch walks its pits in any case: the progress it adds
-    // must be the same as without the table. A search without a table still asks each child
-    // only what its parent needs.
-    const bool bKeep = nDepth >= kShallowestKept && m_pSlots != nullptr;
-    const search_table::Key key =
-        bKeep ? search_table::MakeKey(m_nCount, bTurn, nDepth) : search_table::Key{0, 0};
-    SearchSlot* const pBucket = bKeep ? search_table::BucketOf(m_pSlots, key) : nullptr;
-    if (bKeep && !bProgress) {
-        if (const SearchSlot* pSlot = search_table::FindSlot(pBucket, key)) {
-            const search_table::Bounds known = search_table::BoundsOf(*pSlot);
-            if (known.nLow == known.nHigh) {
-                return clamp(known.nLow);
+    // The top node with a pit counter walks its pits in any case: the progress it adds must be
+    // the same as the plain search's.
+    int nHint = search_table::kNoReply;
+    if (pPlace != nullptr && pCounter == nullptr) {
+        search_table::Entry known{};
+        if (search_table::Find(*pPlace, known)) {
+            if (known.bounds.nLow == known.bounds.nHigh) {
+                return clamp(known.bounds.nLow);
             }
-            if (known.nHigh <= nLow) {
+            if (known.bounds.nHigh <= nLow) {
                 return nLow;
             }
-            if (known.nLow >= nHigh) {
+            if (known.bounds.nLow >= nHigh) {
                 return nHigh;
             }
             // Asking only for what is not yet known gives the same answer.
-            nLow = std::max(nLow, known.nLow - 1);
-            nHigh = std::min(nHigh, known.nHigh + 1);
+            nLow = std::max(nLow, known.bounds.nLow - 1);
+            nHigh = std::min(nHigh, known.bounds.nHigh + 1);
+            nHint = known.nReply;
         }
     }
     // A value worked out after a stop request rests on cut-short children: it must not outlive
     // the abandoned search. The flag only rises during a search, so looking just before keeping
-    // covers every child.
-    const auto finish = [&](int r) {
-        if (bKeep && !m_bStopRequested.load(std::memory_order_relaxed)) {
-            search_table::Bounds bounds{r, r};
+    // covers every child this thread searched.
+    const auto finish = [&](int r, int nReply) {
+        if (pPlace != nullptr && !m_bStop.load(std::memory_order_relaxed)) {
+            Bounds bounds{r, r};
             if (r <= nLow) {
                 bounds.nLow = search_table::kNoLow;
             }
             if (r >= nHigh) {
                 bounds.nHigh = search_table::kNoHigh;
             }
-            search_table::Keep(pBucket, key, bounds);
+            search_table::Keep(*pPlace, nDepth, bounds, nReply);
         }
         return r;
     };
 
     // When every child comes out even, who could finish and whether the computer keeps a move
-    // that lands exactly in the user's first pit decide. The forced-finish answers of this node
-    // hold for the heuristic too: the children leave the counts as they found them. Most nodes
-    // never need it, so it is worked out only when asked for.
+    // that lands exactly in the user's first pit decide. Most nodes never need it.
     const auto heuristic = [&] {
         const int h = nDepth / 2;
         int r = 0;
-        if (bUserFinishes) {
+        if (bFu) {
             r = -(h + 1);
         }
-        if (bComputerFinishes) {
+        if (bFc) {
             r = h + 1;
         }
-        if (BestPitScore(kComputerRow) < 10) {
+        if (!ReachesPitZero(node.nRow[kComputerRow])) {
             r = -(h + 1);
         }
         return r;
     };
 
-    std::int32_t snapshot[2][kPlaces];
-    std::memcpy(snapshot, m_nCount, sizeof snapshot);
+    const auto countPit = [&] {
+        if (pCounter != nullptr) {
+            pCounter->pfnPit(pCounter->pContext);
+        }
+    };
+    const auto playable = [&](int p) { return PitOf(nMoverRow, p) != 0; };
+    const auto nextPlayable = [&](int p) {
+        for (int q = p + 1; q < kPits; ++q) {
+            if (playable(q)) {
+                return q;
+            }
+        }
+        return -1;
+    };
 
-    if (bTurn != 0) {
+    if (node.bUserTurn != 0) {
         // Nothing at or below the floor can be the first child below 0 without putting the
         // node at or below nLow.
         const int nFloor = std::min(nLow, -1);
@@ -168,21 +452,18 @@ int CGameBoard::SearchWindow(int nDepth, int bProgress, int nLow, int nHigh) {
         int nMin = 0;
         int bSomeAbove = 0;
         for (int p = 0; p < kPits; ++p) {
-            if (m_nCount[kUserRow][p] > 0) {
+            if (playable(p)) {
                 int nCeiling = std::max(nHigh, 1);
                 if (bHaveMin) {
                     nCeiling = nMin > 0 ? std::min(nCeiling, nMin) : (bSomeAbove ? 0 : 1);
                 }
-                TrialMove(kUserRow, p);
-                const int c = SearchWindow(nDepth - 1, 0, nFloor, nCeiling);
-                std::memcpy(m_nCount, snapshot, sizeof snapshot);
-                m_bUserTurn = bTurn;
+                const int c = ask(p, nextPlayable(p), nFloor, nCeiling);
                 if (c <= nFloor) {
-                    return finish(nLow); // a first child below 0, at most nFloor
+                    return finish(nLow, search_table::kNoReply); // a first child below 0
                 }
                 if (c < nCeiling) {
                     if (c < 0) {
-                        return finish(clamp(c));
+                        return finish(clamp(c), search_table::kNoReply);
                     }
                     nMin = bHaveMin ? std::min(nMin, c) : c;
                     bHaveMin = 1;
@@ -193,17 +474,35 @@ int CGameBoard::SearchWindow(int nDepth, int bProgress, int nLow, int nHigh) {
                 // Whatever the rest give, the node can no longer rise above nLow.
                 if (bHaveMin && ((nMin > 0 && nMin <= nLow) ||
                                  (nMin == 0 && nLow >= 1 && (bSomeAbove || nLow >= heuristic())))) {
-                    return finish(nLow);
+                    return finish(nLow, search_table::kNoReply);
                 }
             }
-            if (bProgress) {
-                AddProgress(1);
-            }
+            countPit();
         }
         if (!bHaveMin) {
-            return finish(nHigh); // every child at least max(nHigh, 1)
+            return finish(nHigh, search_table::kNoReply); // every child at least max(nHigh, 1)
         }
-        return finish(clamp(nMin > 0 ? nMin : (bSomeAbove ? 1 : heuristic())));
+        return finish(clamp(nMin > 0 ? nMin : (bSomeAbove ? 1 : heuristic())),
+                      search_table::kNoReply);
+    }
+
+    // The order of the children changes nothing at a computer node, only how soon it is
+    // settled: the one that settled it last time comes first. Then, as measured on the hardest
+    // positions, endgames are settled soonest from pit 0 on, and middle games with many marbles
+    // from pit 5 down, where the long moves into the user's row start. The top node with a pit
+    // counter keeps pit order.
+    int order[kPits];
+    int nOrdered = 0;
+    const int bHint = pCounter == nullptr && nHint < kPits && playable(nHint);
+    if (bHint) {
+        order[nOrdered++] = nHint;
+    }
+    const int bFromPit5 = pCounter == nullptr && MarblesIn(node) >= kMarblesFromPit5;
+    for (int k = 0; k < kPits; ++k) {
+        const int p = bFromPit5 ? kPits - 1 - k : k;
+        if (pCounter != nullptr || (playable(p) && !(bHint && p == nHint))) {
+            order[nOrdered++] = p;
+        }
     }
 
     // Below the floor a child changes nothing that could lift the node above nLow.
@@ -211,34 +510,52 @@ int CGameBoard::SearchWindow(int nDepth, int bProgress, int nLow, int nHigh) {
     const int nCeiling = std::max(nHigh, 1);
     int bHaveMax = 0; // nMax: the best child known exactly
     int nMax = 0;
+    int nBest = search_table::kNoReply;
     int bSomeBelow = 0;
-    for (int p = 0; p < kPits; ++p) {
-        if (m_nCount[kComputerRow][p] > 0) {
+    for (int k = 0; k < nOrdered; ++k) {
+        const int p = order[k];
+        if (playable(p)) {
             int nChildLow = nFloor;
             if (bHaveMax) {
                 nChildLow = nMax != 0 ? std::max(nFloor, nMax) : (bSomeBelow ? 0 : nFloor);
             }
-            TrialMove(kComputerRow, p);
-            const int c = SearchWindow(nDepth - 1, 0, nChildLow, nCeiling);
-            std::memcpy(m_nCount, snapshot, sizeof snapshot);
-            m_bUserTurn = 0;
+            int nNext = -1;
+            for (int j = k + 1; j < nOrdered && nNext < 0; ++j) {
+                nNext = playable(order[j]) ? order[j] : -1;
+            }
+            const int c = ask(p, nNext, nChildLow, nCeiling);
             if (c >= nCeiling) {
-                return finish(nHigh); // a child above 0 and at least nHigh
+                return finish(nHigh, p); // a child above 0 and at least nHigh
             }
             if (c <= nChildLow) {
                 bSomeBelow |= nChildLow < 0 ? 1 : 0;
             } else {
-                nMax = bHaveMax ? std::max(nMax, c) : c;
+                if (!bHaveMax || c > nMax) {
+                    nMax = c;
+                    nBest = p;
+                }
                 bHaveMax = 1;
                 bSomeBelow |= c < 0 ? 1 : 0;
             }
         }
-        if (bProgress) {
-            AddProgress(1);
-        }
+        countPit();
     }
     if (!bHaveMax) {
-        return finish(nLow); // every child at most nFloor
+        return finish(nLow, search_table::kNoReply); // every child at most nFloor
     }
-    return finish(clamp(nMax != 0 ? nMax : (bSomeBelow ? -1 : heuristic())));
+    return finish(clamp(nMax != 0 ? nMax : (bSomeBelow ? -1 : heuristic())), nBest);
+}
+
+} // namespace fast_search
+
+int CGameBoard::SearchValueFast(int nDepth, int bProgress) {
+    fast_search::Node node{};
+    if (nDepth > search_table::kMostDepth ||
+        !fast_search::NodeOfCounts(m_nCount, m_bUserTurn, node)) {
+        return SearchValuePlain(nDepth, bProgress);
+    }
+    fast_search::CFastSearcher searcher(m_bStopRequested, search_table::Slots());
+    const fast_search::PitCounter counter{
+        [](void* pBoard) { static_cast<CGameBoard*>(pBoard)->AddProgress(1); }, this};
+    return searcher.Value(node, nDepth, bProgress ? &counter : nullptr);
 }

@@ -4,7 +4,7 @@
 #include <cstring>
 
 int CGameBoard::SearchValue(int nDepth, int bProgress) {
-    if (m_nSearchMode == kSearchFast && PrepareFastSearch(nDepth)) {
+    if (m_nSearchMode == kSearchFast) {
         return SearchValueFast(nDepth, bProgress);
     }
     return SearchValuePlain(nDepth, bProgress);

@@ -1,6 +1,12 @@
 #include "rules/game_board.h"
 
-CGameBoard::CGameBoard() = default;
+void (*CGameBoard::s_pfnReadySearch)() = nullptr;
+
+CGameBoard::CGameBoard() {
+    if (s_pfnReadySearch != nullptr) {
+        s_pfnReadySearch();
+    }
+}
 
 CGameBoard::~CGameBoard() {
     ClearHistory();

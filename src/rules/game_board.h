@@ -4,8 +4,6 @@
 
 #include <atomic>
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
 
 // The drawing members are defined by the window layer; the rules only name the types.
 class QPainter;
@@ -29,13 +27,6 @@ using Position = std::int32_t[2][kPlaces];
 // reply only what its parent's rule needs and remembers what it found out about positions.
 inline constexpr int kSearchPlain = 0;
 inline constexpr int kSearchFast = 1;
-
-// One slot of the fast search's table: a searched position with its side to move, remaining
-// depth and what is known of its value (the layout belongs to src/ai).
-struct SearchSlot {
-    std::uint64_t nKey;
-    std::uint64_t nKeyAndValue;
-};
 
 // One move of the history, newest first.
 struct MoveRecord {
@@ -118,6 +109,9 @@ public:
     // the pits; 0 where the level-2 chooser decides instead.
     static int SearchDepthFor(int nMarblesInPlay, int bDeep);
     int MarblesInPlay() const;
+    // The progress a level-3 or level-4 choice shows once the candidates before nCandidate are
+    // done and nCandidate's own search has passed nPits pits.
+    static int SearchProgressAt(int nCandidate, int nPits);
     const ChoiceReport& GetLastChoice() const { return m_lastChoice; }
 
     // The search the computer player uses; fast unless a caller asks for the reference.
@@ -150,12 +144,9 @@ private:
     int TakeForcedFinish(int& nPit, int& nRow);
     int SearchValuePlain(int nDepth, int bProgress);
     int SearchValueFast(int nDepth, int bProgress);
-    int SearchWindow(int nDepth, int bProgress, int nLow, int nHigh);
-    int PrepareFastSearch(int nDepth);
-
-    struct FreeBlock {
-        void operator()(void* p) const noexcept { std::free(p); }
-    };
+    // The fast search of the six candidates into pScores, on as many threads as the machine
+    // lends; 0 (and nothing done) where the fast search cannot spell the position.
+    int SearchCandidatesFast(int nDepth, std::int32_t* pScores);
 
     std::atomic<std::int32_t> m_nProgress{0};
     std::int32_t m_nCount[2][kPlaces] = {};
@@ -169,11 +160,13 @@ private:
     CRandom m_random;
     ChoiceReport m_lastChoice;
 
-    // The fast search's table, allocated once before the board's first fast search 8 plies deep
-    // or more and kept with the board: what it holds stays true for every later search.
     int m_nSearchMode = kSearchFast;
-    std::unique_ptr<void, FreeBlock> m_pSlotBlock;
-    SearchSlot* m_pSlots = nullptr; // inside m_pSlotBlock, aligned to a huge page
+
+public:
+    // Readies what the computer player keeps for the whole process (the fast search's table),
+    // so that no search, not even a new board's first, pays for setting it up. The computer
+    // player's library installs it; the rules alone leave it empty.
+    static void (*s_pfnReadySearch)();
 };
 
 inline void CGameBoard::AddAlongSowing(int nRow, int nPit, int nCount, int nDelta) {

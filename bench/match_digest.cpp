@@ -1,0 +1,152 @@
+// Plays an engine match exactly as `ravelo2-cli play` does and prints a digest of every move of
+// every game, so that two builds can be shown to play the same games move for move, with the
+// think-time summary of the same run. Then it replays the games move by move on two new boards,
+// the fast search's table emptied first, and times each choice by the processor time of the
+// threads that make it. Under `taskset -c 0` that is what one quiet core shows as the wall clock,
+// however loaded the machine; with more cores it is the work of all threads, more than the wall
+// clock of a quiet machine.
+//
+//   match_digest [LEVEL_A LEVEL_B GAMES SEED]     defaults: 4 4 200 7
+
+#include "ai/search_table.h"
+#include "cli/analyse.h"
+#include "cli/match.h"
+#include "rules/game_board.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <vector>
+
+namespace {
+
+double ProcessCpuMs() {
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
+}
+
+struct TimedMove {
+    double dCpuMs;
+    int nLevel;
+    Position pos; // as the thinking board saw it, its own row as the computer's
+};
+
+// Each game again, each side thinking on its own board as the match does, the rows swapped for
+// the side that plays the user's row.
+std::vector<TimedMove> Replay(const MatchSettings& settings, const MatchResult& result,
+                              int& nDiffering) {
+    nDiffering = 0;
+    search_table::Clear();
+    CGameBoard real;
+    CGameBoard mirror;
+    real.SeedRandom(settings.nSeed);
+    mirror.SeedRandom(settings.nSeed ^ 0x9e3779b9u);
+    std::vector<TimedMove> moves;
+    for (const GameRecord& game : result.games) {
+        Position pos;
+        for (int r = 0; r < 2; ++r) {
+            for (int i = 0; i < kPits; ++i) {
+                pos[r][i] = kStartCount;
+            }
+            pos[r][kStore] = 0;
+        }
+        real.SetPosition(pos);
+        for (const std::int8_t nMove : game.moves) {
+            const int nRow = nMove / kPits;
+            const int bSideA = nRow == kComputerRow;
+            CGameBoard& thinker = bSideA ? real : mirror;
+            TimedMove timed{0.0, bSideA ? settings.nLevelA : settings.nLevelB, {}};
+            real.GetPosition(pos);
+            for (int place = 0; place < kPlaces; ++place) {
+                timed.pos[kUserRow][place] = pos[bSideA ? kUserRow : kComputerRow][place];
+                timed.pos[kComputerRow][place] = pos[bSideA ? kComputerRow : kUserRow][place];
+            }
+            if (!bSideA) {
+                mirror.SetPosition(timed.pos);
+            }
+            thinker.SetUserTurn(0);
+            thinker.SetRunning(1);
+            int nPit = -1;
+            int nChosenRow = -1;
+            const double dStart = ProcessCpuMs();
+            ChooseAtLevel(thinker, timed.nLevel, nPit, nChosenRow);
+            timed.dCpuMs = ProcessCpuMs() - dStart;
+            nDiffering += nPit != nMove % kPits ? 1 : 0;
+            moves.push_back(timed);
+            real.SetUserTurn(bSideA ? 0 : 1);
+            real.ApplyMove(nMove % kPits, nRow);
+        }
+    }
+    return moves;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 1 && argc != 5) {
+        std::fprintf(stderr, "usage: match_digest [LEVEL_A LEVEL_B GAMES SEED]\n");
+        return 2;
+    }
+    MatchSettings settings;
+    settings.nLevelA = 4;
+    settings.nLevelB = 4;
+    settings.nGames = 200;
+    settings.nSeed = 7;
+    if (argc == 5) {
+        settings.nLevelA = std::atoi(argv[1]);
+        settings.nLevelB = std::atoi(argv[2]);
+        settings.nGames = std::atoi(argv[3]);
+        settings.nSeed = static_cast<std::uint32_t>(std::strtoul(argv[4], nullptr, 10));
+        if (settings.nLevelA < 1 || settings.nLevelA > 4 || settings.nLevelB < 1 ||
+            settings.nLevelB > 4 || settings.nGames < 1) {
+            std::fprintf(stderr, "match_digest: levels are 1 to 4 and games at least 1\n");
+            return 2;
+        }
+    }
+    MatchResult result;
+    std::string error;
+    if (!PlayMatch(settings, result, error)) {
+        std::fprintf(stderr, "match_digest: %s\n", error.c_str());
+        return 1;
+    }
+    // FNV-1a over the moves, with the game's end marked, so that a move moved from one game to
+    // the next changes the digest too.
+    std::uint64_t nDigest = 14695981039346656037ull;
+    const auto mix = [&nDigest](unsigned nByte) { nDigest = (nDigest ^ nByte) * 1099511628211ull; };
+    for (const GameRecord& game : result.games) {
+        for (const std::int8_t nMove : game.moves) {
+            mix(static_cast<unsigned>(nMove));
+        }
+        mix(0xff);
+    }
+    std::printf("%s", FormatMatchSummary(settings, result).c_str());
+    std::printf("move digest %016llx\n", static_cast<unsigned long long>(nDigest));
+
+    int nDiffering = 0;
+    std::vector<TimedMove> moves = Replay(settings, result, nDiffering);
+    if (nDiffering > 0) {
+        std::printf("the replay chose differently %d times: the choices are not repeatable\n",
+                    nDiffering);
+        return 1;
+    }
+    double dTotal = 0.0;
+    for (const TimedMove& move : moves) {
+        dTotal += move.dCpuMs;
+    }
+    std::sort(moves.begin(), moves.end(),
+              [](const TimedMove& a, const TimedMove& b) { return a.dCpuMs > b.dCpuMs; });
+    std::printf("replayed %zu moves by processor time: mean %.4f ms; the slowest:\n", moves.size(),
+                moves.empty() ? 0.0 : dTotal / static_cast<double>(moves.size()));
+    for (std::size_t i = 0; i < moves.size() && i < 5; ++i) {
+        const Position& p = moves[i].pos;
+        std::printf("  %8.3f ms  level %d  %d %d %d %d %d %d %d  %d %d %d %d %d %d %d\n",
+                    moves[i].dCpuMs, moves[i].nLevel, p[0][0], p[0][1], p[0][2], p[0][3], p[0][4],
+                    p[0][5], p[0][6], p[1][0], p[1][1], p[1][2], p[1][3], p[1][4], p[1][5],
+                    p[1][6]);
+    }
+    return 0;
+}
