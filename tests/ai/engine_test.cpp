@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <atomic>
 #include <vector>
 
 using namespace testing_support;
@@ -159,24 +160,33 @@ TEST(Search, FastGivesThePlainValueAndProgressEverywhere) {
     }
 }
 
-// Two nodes that differ only in the computer's row, kept in one bucket, stay apart.
-TEST(SearchTable, KeepsNodesApartByTheirWholeKey) {
-    SearchSlot bucket[search_table::kSlotsPerBucket] = {};
-    Position a = {{1, 2, 3, 0, 0, 0, 20}, {2, 1, 0, 0, 0, 0, 19}};
-    Position b = {{1, 2, 3, 0, 0, 0, 20}, {1, 2, 0, 0, 0, 0, 19}};
-    const search_table::Key keyA = search_table::MakeKey(a, 1, 9);
-    const search_table::Key keyB = search_table::MakeKey(b, 1, 9);
-    search_table::Keep(bucket, keyA, {3, 3});
-    EXPECT_EQ(search_table::FindSlot(bucket, keyB), nullptr);
-    EXPECT_EQ(search_table::FindSlot(bucket, search_table::MakeKey(a, 0, 9)), nullptr);
-    search_table::Keep(bucket, keyB, {-2, search_table::kNoHigh});
-    search_table::Keep(bucket, keyB, {search_table::kNoLow, 4});
-    const SearchSlot* pA = search_table::FindSlot(bucket, keyA);
-    const SearchSlot* pB = search_table::FindSlot(bucket, keyB);
-    ASSERT_TRUE(pA && pB);
-    EXPECT_EQ(search_table::BoundsOf(*pA).nLow, 3);
-    EXPECT_EQ(search_table::BoundsOf(*pB).nLow, -2); // both findings about b are kept
-    EXPECT_EQ(search_table::BoundsOf(*pB).nHigh, 4);
+// Two nodes that differ only in the computer's row and share a bucket stay apart in it, and a
+// node keeps both findings about it.
+TEST(SearchTable, KeepsNodesOfOneBucketApartByTheirWholeName) {
+    std::atomic<std::uint64_t> bucket[search_table::kSlotsPerBucket] = {};
+    const auto place = [&](std::uint64_t nComputerRow, int bTurn) {
+        const std::uint64_t n = search_table::NodeNumber(0x010203, nComputerRow, bTurn, 9);
+        return search_table::Place{bucket, search_table::Scramble(n) & search_table::kTagMask};
+    };
+    const auto bucketOf = [](std::uint64_t nComputerRow) {
+        const std::uint64_t n = search_table::NodeNumber(0x010203, nComputerRow, 1, 9);
+        return search_table::Scramble(n) >> search_table::kTagBits;
+    };
+    std::uint64_t nOther = 0x0201;
+    while (bucketOf(nOther) != bucketOf(0x0102))
+        nOther += 0x010000; // another computer's row, same user's row, turn and depth
+    search_table::Entry entry{};
+    search_table::Keep(place(0x0102, 1), 9, {3, 3}, 2);
+    EXPECT_EQ(search_table::Find(place(nOther, 1), entry), 0);
+    EXPECT_EQ(search_table::Find(place(0x0102, 0), entry), 0);
+    search_table::Keep(place(nOther, 1), 9, {-2, search_table::kNoHigh}, 1);
+    search_table::Keep(place(nOther, 1), 9, {search_table::kNoLow, 4}, search_table::kNoReply);
+    ASSERT_EQ(search_table::Find(place(0x0102, 1), entry), 1);
+    EXPECT_EQ(entry.bounds.nLow, 3);
+    ASSERT_EQ(search_table::Find(place(nOther, 1), entry), 1);
+    EXPECT_EQ(entry.bounds.nLow, -2);
+    EXPECT_EQ(entry.bounds.nHigh, 4);
+    EXPECT_EQ(entry.nReply, 1);
 }
 
 struct Choice {
