@@ -1,4 +1,5 @@
 #include "message_recorder.h"
+#include "res/bitmap_table.h"
 #include "res/resource.h"
 #include "support/positions.h"
 #include "test_pictures.h"
@@ -150,6 +151,38 @@ TEST_F(DrawingTest, MarbleAndBoardChoicesLoadTheirPicturesAndMoveTheCheck) {
             }
         }
     }
+}
+
+// At two device pixels per logical pixel the board is composed from the generator's 2x set: its
+// marble, drawn at that density, sits where the 1x marble would, and is no 1x marble doubled.
+TEST(HighDensity, AtRatioTwoTheBoardCarriesTheSharperPictures) {
+    CRavelo2View view;
+    view.OnCreate();
+    view.KillTimerForTest();
+    LoadBitmapInto(g_bmpBoard, IDB_BOARD_LIGHT_WOOD);
+    LoadBitmapInto(g_bmpMarble, IDB_MARBLE_YELLOW);
+    view.Board().SetPosition({{1, 0, 0, 0, 0, 0, 0}, {}});
+    QImage image(940, 256, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
+    QPainter painter(&image);
+    view.OnDraw(&painter);
+    const QImage board(BitmapResourcePath(IDB_BOARD_LIGHT_WOOD, 2));
+    const QImage marble =
+        QImage(BitmapResourcePath(IDB_MARBLE_YELLOW, 2)).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(marble.size(), QSize(20, 20));
+    EXPECT_EQ(image.pixel(20, 20), board.pixel(20, 20));
+    EXPECT_EQ(image.pixel(930, 20), qRgb(0, 0, 0)); // the strip
+    bool bFine = false;
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 20; ++x) {
+            if (qAlpha(marble.pixel(x, y)) == 255) {
+                EXPECT_EQ(image.pixel(128 + x, 128 + y), marble.pixel(x, y)) << x << "," << y;
+            }
+            bFine |= image.pixel(128 + x, 128 + y) != image.pixel(128 + (x & ~1), 128 + (y & ~1));
+        }
+    }
+    EXPECT_TRUE(bFine);
+    g_bmpBoard = g_bmpMarble = QImage();
 }
 
 TEST(StatusBar, PanesKeepTheWidthOfTheirIndicatorStrings) {
