@@ -10,6 +10,8 @@
 
 #include "ai/search_table.h"
 #include "cli/analyse.h"
+#include "cli/cli_options.h"
+#include "cli/cli_text.h"
 #include "cli/match.h"
 #include "rules/game_board.h"
 
@@ -97,15 +99,22 @@ int main(int argc, char** argv) {
     settings.nGames = 200;
     settings.nSeed = 7;
     if (argc == 5) {
-        settings.nLevelA = std::atoi(argv[1]);
-        settings.nLevelB = std::atoi(argv[2]);
-        settings.nGames = std::atoi(argv[3]);
-        settings.nSeed = static_cast<std::uint32_t>(std::strtoul(argv[4], nullptr, 10));
-        if (settings.nLevelA < 1 || settings.nLevelA > 4 || settings.nLevelB < 1 ||
-            settings.nLevelB > 4 || settings.nGames < 1) {
-            std::fprintf(stderr, "match_digest: levels are 1 to 4 and games at least 1\n");
-            return 2;
+        // Whole numbers in range only: "4x" or "-1" would otherwise run some other match.
+        std::int64_t n[4] = {};
+        const std::int64_t nHigh[4] = {kMaxLevel, kMaxLevel, kMaxGames, UINT32_MAX};
+        for (int i = 0; i < 4; ++i) {
+            if (ParseWholeNumber(argv[i + 1], i < 3 ? 1 : 0, nHigh[i], n[i]) != NumberText::Ok) {
+                std::fprintf(stderr,
+                             "match_digest: levels are 1 to 4, games 1 to %d and the seed "
+                             "0 to 4294967295, not '%s'\n",
+                             kMaxGames, argv[i + 1]);
+                return 2;
+            }
         }
+        settings.nLevelA = static_cast<int>(n[0]);
+        settings.nLevelB = static_cast<int>(n[1]);
+        settings.nGames = static_cast<int>(n[2]);
+        settings.nSeed = static_cast<std::uint32_t>(n[3]);
     }
     MatchResult result;
     std::string error;

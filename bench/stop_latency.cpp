@@ -1,11 +1,11 @@
 // How long a confirmed new game takes while the computer is deep in a level-4 search with the
 // plain (slowest) search: from the OK to the moment the user may move again. Runs the real view
 // on the offscreen platform; prints each try and the median and worst.
-#include "view/ravelo2_view.h"
 #include "res/resource.h"
 #include "ui/message_box.h"
 #include "ui/pictures.h"
 #include "ui/status_bar.h"
+#include "view/ravelo2_view.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -29,7 +29,12 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    const int nTries = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
+    bool bNumber = true;
+    const int nTries = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt(&bNumber) : 20;
+    if (!bNumber || nTries < 1 || nTries > 10000) {
+        std::fprintf(stderr, "usage: stop_latency [TRIES, 1 to 10000]\n");
+        return 2;
+    }
 
     LoadBitmapInto(g_bmpMarbleMask, IDB_MARBLE_MASK);
     LoadBitmapInto(g_bmpMarble, IDB_MARBLE_YELLOW);
