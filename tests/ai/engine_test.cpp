@@ -365,6 +365,10 @@ TEST(ThinkAndMove, PlaysTheChoiceOfTheLevelAndEndsWithoutProgress) {
 
 TEST(ThinkAndMove, AStoppedChoicePlaysNothing) {
     CGameBoard board;
+    PutPosition(board, {1, 0, 1, 0, 1, 0, 38, 2, 1, 0, 1, 1, 2, 0}, 0);
+    board.SetLevel(3); // ten marbles: level 3 searches 20 plies deep, level 4 28
+    board.ThinkAndMove();
+    EXPECT_EQ(board.GetLastChoice().nDepth, 20);
     PutPosition(board, {2, 0, 1, 1, 0, 1, 20, 1, 2, 0, 1, 1, 0, 18}, 0);
     board.SetLevel(4);
     board.RequestStop();

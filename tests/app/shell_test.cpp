@@ -248,6 +248,9 @@ TEST_F(ShellTest, SaveAsksOnceForANameAndOpenChecksTheFileButLoadsNothing) {
     Menu()->Execute(ID_FILE_SAVE);
     Menu()->Execute(ID_FILE_SAVE);
     EXPECT_EQ(m_asked, std::vector<int>{0});
+    m_app.OnFileNew(); // a new document has no name: the next save asks again
+    Menu()->Execute(ID_FILE_SAVE);
+    EXPECT_EQ(m_asked, (std::vector<int>{0, 0}));
     EXPECT_EQ(QFile(game).size(), 0);
     m_answer = dir.path();
     Menu()->Execute(ID_FILE_OPEN);
@@ -262,7 +265,7 @@ TEST_F(ShellTest, SaveAsksOnceForANameAndOpenChecksTheFileButLoadsNothing) {
     EXPECT_EQ(m_recorder.Count(), 2u);
     EXPECT_TRUE(m_pView->Board().HasHistory()); // the game is untouched
     Menu()->Execute(ID_FILE_SAVE);              // saves go to the opened file now
-    EXPECT_EQ(m_asked, (std::vector<int>{0, 1, 1}));
+    EXPECT_EQ(m_asked, (std::vector<int>{0, 0, 1, 1}));
     EXPECT_EQ(QFile(other).size(), 0);
 }
 

@@ -43,52 +43,45 @@ public:
     }
 
 private:
+    // Often near one of the user's pits, so that games move on; else anywhere, also off the board.
     QPoint RandomPoint() {
-        const int nPit = m_rng(6);
-        switch (m_rng(5)) {
-        case 0:
-        case 1: // near a user pit, so that games move on
-            return QPoint(89 + 57 * nPit + m_rng(11) - 5, 89 + m_rng(11) - 5);
-        case 2:
-            return QPoint(89 + 57 * nPit + m_rng(41) - 20, 39 + m_rng(100) - 20);
-        case 3:
-            return QPoint(m_rng(470), m_rng(128));
-        default:
-            return QPoint(m_rng(560) - 40, m_rng(2) ? -1 - m_rng(30) : 128 + m_rng(30));
-        }
+        if (m_rng(2))
+            return QPoint(89 + 57 * m_rng(6) + m_rng(11) - 5, 89 + m_rng(11) - 5);
+        return QPoint(m_rng(560) - 40, m_rng(200) - 40);
     }
 
     void Step() {
+        const int kCommands[] = {ID_GAME_NEW_FIRST, ID_GAME_NEW_SECOND, ID_GAME_TAKEBACK,
+                                 ID_LEVEL_1,        ID_LEVEL_2,         ID_LEVEL_3,
+                                 ID_LEVEL_4,        ID_BOARD_RED,       ID_MARBLE_AQUA};
         const int nDice = m_rng(100);
+        const QPoint point = RandomPoint();
         if (nDice < 40) {
-            const QPoint press = RandomPoint();
-            const QPoint release =
-                m_rng(3) ? press + QPoint(m_rng(15) - 7, m_rng(15) - 7) : RandomPoint();
             if (m_rng(10))
-                QTest::mousePress(m_pView, Qt::LeftButton, Qt::NoModifier, press);
-            QTest::mouseRelease(m_pView, Qt::LeftButton, Qt::NoModifier, release);
+                QTest::mousePress(m_pView, Qt::LeftButton, Qt::NoModifier, point);
+            QTest::mouseRelease(m_pView, Qt::LeftButton, Qt::NoModifier,
+                                m_rng(3) ? point + QPoint(m_rng(15) - 7, m_rng(15) - 7)
+                                         : RandomPoint());
         } else if (nDice < 50) {
-            const int kCommands[] = {ID_GAME_NEW_FIRST, ID_GAME_NEW_SECOND, ID_GAME_TAKEBACK,
-                                     ID_LEVEL_1,        ID_LEVEL_2,         ID_LEVEL_3,
-                                     ID_LEVEL_4,        ID_BOARD_RED,       ID_MARBLE_AQUA};
+            // A new game's question is answered either way, now and then after a tick while
+            // it is open; the timer goes on meanwhile.
             const int nID = kCommands[m_rng(9)];
-            if (nID == ID_GAME_NEW_FIRST || nID == ID_GAME_NEW_SECOND) {
-                const bool bConfirm = m_rng(2);
+            const bool bNewGame = nID == ID_GAME_NEW_FIRST || nID == ID_GAME_NEW_SECOND;
+            const bool bConfirm = m_rng(2);
+            if (bNewGame)
                 m_recorder.Answer(bConfirm ? IDOK : IDCANCEL);
-                if (m_rng(3) == 0)
-                    m_recorder.WhileOpen([this] { Tick(true); });
-                m_frame.GetCommandMenu()->Execute(nID);
-                m_bGameOver = m_bGameOver && !bConfirm;
-            } else {
-                m_frame.GetCommandMenu()->Execute(nID);
-            }
+            if (m_rng(3) == 0)
+                m_recorder.WhileOpen([this] { Tick(true); });
+            m_frame.GetCommandMenu()->Execute(nID);
+            m_bGameOver = m_bGameOver && !(bNewGame && bConfirm);
+            m_recorder.WhileOpen(nullptr);
         } else if (nDice < 80) {
             Tick(m_rng(2));
         } else if (nDice < 88) {
             m_pView->grab();
             EXPECT_EQ(m_pView->ShowLastMove(), 0) << "the marker lasts one paint";
         } else if (nDice < 96) {
-            QTest::mouseMove(m_pView, RandomPoint());
+            QTest::mouseMove(m_pView, point);
         } else {
             QCoreApplication::processEvents();
         }
