@@ -7,17 +7,12 @@ namespace {
 const char* const kYourTurn = "あなたの番です";
 const char* const kThinking = "パソコンが考え中です";
 
-TEST_F(ViewTest, StartsWithTheUserToMoveAtLevelOne) {
+TEST_F(ViewTest, StartsWithTheUserToMoveAndAMoveIntoTheOwnStoreKeepsTheMove) {
     Paint();
-    EXPECT_EQ(m_pView->UserMayAct(), 1);
     EXPECT_EQ(m_pView->Board().GetLevel(), 1);
-    EXPECT_EQ(m_pView->Board().IsUserTurn(), 1);
     EXPECT_EQ(Live(), kStart);
     EXPECT_EQ(Pane(1), U(kYourTurn));
     EXPECT_EQ(Pane(2), U("---％"));
-}
-
-TEST_F(ViewTest, MoveIntoTheOwnStoreKeepsTheMoveAndStartsNoWorker) {
     ClickPit(2);
     EXPECT_EQ(Shown(), (Line{4, 4, 0, 5, 5, 5, 1, 4, 4, 4, 4, 4, 4, 0}));
     Tick();
@@ -71,6 +66,9 @@ TEST_F(ViewTest, ComputerThinksOnItsThreadAndItsMoveIsShownOnTheNextTick) {
     EXPECT_EQ(Pane(1), U("x"));
     EXPECT_EQ(Pane(2), U("  0％"));
     EXPECT_EQ(m_pView->ComputerPending(), 1);
+    QTest::mousePress(m_pView, Qt::LeftButton, Qt::NoModifier, PitPoint(5)); // not remembered
+    ClickPit(3);
+    EXPECT_EQ(Shown(), afterUser);
     Release();
     EXPECT_EQ(Shown(), afterUser); // played on the live board, not shown before the tick
     Tick();
@@ -87,6 +85,9 @@ TEST_F(ViewTest, ComputerThinksOnItsThreadAndItsMoveIsShownOnTheNextTick) {
     EXPECT_EQ(Pane(1), U(kYourTurn));
     EXPECT_EQ(Pane(2), U("---％"));
     EXPECT_NE(Paint().pixel(349 + 20, 5), qRgb(255, 0, 0));
+    QTest::mouseRelease(m_pView, Qt::LeftButton, Qt::NoModifier, PitPoint(5));
+    EXPECT_EQ(Live(), (Line{0, 5, 5, 5, 5, 4, 0, 0, 1, 1, 1, 0, 0, 21}));
+    EXPECT_EQ(m_recorder.Count(), 0u);
 }
 
 // Computer pit 4 holds two: into pit 5 and its store, another move; then pit 5's one marble
@@ -145,22 +146,6 @@ TEST_F(ViewTest, ReleaseIsAClickOnlyWithinFivePixelsOfTheAcceptedPress) {
     EXPECT_EQ(m_recorder.Last(), U("そこは選択できません！"));
     Click(PitPoint(2), 5, -5);
     EXPECT_EQ(Live(), (Line{4, 4, 0, 5, 5, 5, 1, 4, 4, 4, 4, 4, 4, 0}));
-}
-
-TEST_F(ViewTest, PressesAndReleasesWhileTheComputerHasTheMoveCountForNothing) {
-    Put({4, 4, 4, 4, 4, 4, 0, 3, 0, 0, 0, 0, 0, 21});
-    s_bHold = 1;
-    ClickPit(0);
-    const Line shown = Shown();
-    QTest::mousePress(m_pView, Qt::LeftButton, Qt::NoModifier, PitPoint(5));
-    ClickPit(3);
-    EXPECT_EQ(Shown(), shown);
-    Release();
-    Tick();
-    const Line before = Live();
-    QTest::mouseRelease(m_pView, Qt::LeftButton, Qt::NoModifier, PitPoint(5));
-    EXPECT_EQ(Live(), before);
-    EXPECT_EQ(m_recorder.Count(), 0u);
 }
 
 TEST_F(ViewTest, WorkerThatCannotStartShowsTheUnchangedPositionThenTriesAgain) {
@@ -242,27 +227,18 @@ TEST_F(ViewTest, LevelCommandsCheckTheirLevelOnlyAndSurviveNewGames) {
     EXPECT_EQ(m_pView->Board().GetLevel(), 3);
 }
 
-TEST_F(ViewTest, NewGameIsAskedFirstAndCancelChangesNothingEvenWhileTheComputerThinks) {
-    Put({4, 4, 4, 4, 4, 4, 0, 3, 0, 0, 0, 0, 0, 21});
-    s_bHold = 1;
-    ClickPit(0);
-    Command(ID_GAME_NEW_FIRST, IDCANCEL);
-    ASSERT_EQ(m_recorder.Count(), 1u);
-    EXPECT_EQ(m_recorder.Last(), U("現在のゲームを放棄し，新しく始めますか？"));
-    EXPECT_EQ(m_recorder.Boxes()[0].nType, MB_OKCANCEL | MB_ICONQUESTION);
-    EXPECT_EQ(m_pView->IsWorkerRunning(), 1);
-    Release();
-    Tick();
-    EXPECT_EQ(Shown(), (Line{0, 5, 5, 5, 5, 4, 0, 0, 1, 1, 1, 0, 0, 21}));
-}
-
-TEST_F(ViewTest, NewGameAbandonsTheComputersMoveWhetherThinkingOrReady) {
+TEST_F(ViewTest, NewGameIsAskedAndThenAbandonsTheComputersMoveWhetherThinkingOrReady) {
     for (const bool bReady : {false, true}) {
         Put({4, 4, 4, 4, 4, 4, 0, 3, 0, 0, 0, 0, 0, 21});
         s_bHold = bReady ? 0 : 1;
         ClickPit(0);
         if (bReady)
             AwaitWorker();
+        Command(ID_GAME_NEW_FIRST, IDCANCEL); // asked first, in every state; Cancel keeps all
+        EXPECT_EQ(m_recorder.Last(), U("現在のゲームを放棄し，新しく始めますか？"));
+        EXPECT_EQ(m_recorder.Boxes().back().nType, MB_OKCANCEL | MB_ICONQUESTION);
+        EXPECT_EQ(m_pView->IsWorkerRunning(), bReady ? 0 : 1);
+        EXPECT_EQ(m_pView->ComputerPending(), 1);
         Command(ID_GAME_NEW_FIRST);
         EXPECT_EQ(m_pView->IsWorkerRunning(), 0);
         EXPECT_EQ(WaitCursorCount(), 0);
