@@ -173,7 +173,7 @@ TEST(SearchTable, KeepsNodesOfOneBucketApartByTheirWholeName) {
         return search_table::Scramble(n) >> search_table::kTagBits;
     };
     std::uint64_t nOther = 0x0201;
-    while (bucketOf(nOther) != bucketOf(0x0102))
+    for (int i = 0; i < 1 << 22 && bucketOf(nOther) != bucketOf(0x0102); ++i)
         nOther += 0x010000; // another computer's row, same user's row, turn and depth
     search_table::Entry entry{};
     search_table::Keep(place(0x0102, 1), 9, {3, 3}, 2);

@@ -19,9 +19,13 @@ TEST(ThreadStop, AStopFromAnotherThreadAbandonsTheMove) {
     board.SetSearchMode(kSearchPlain);
     PutPosition(board, kSlow, 0);
     board.SetLevel(4);
-    std::thread worker([&] { board.ThinkAndMove(); });
+    std::atomic<int> bDone{0};
+    std::thread worker([&] {
+        board.ThinkAndMove();
+        bDone = 1;
+    });
     // The first progress step comes before the first search.
-    while (board.GetProgress() < 2)
+    while (board.GetProgress() < 2 && !bDone)
         std::this_thread::yield();
     board.RequestStop();
     worker.join();

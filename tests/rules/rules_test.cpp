@@ -137,7 +137,8 @@ TEST(History, TakeBackRestoresThePositionBeforeTheUsersLastMoveInRandomGames) {
                 ASSERT_EQ(board.IsUserTurn(), 1);
             }
             int nPit = rng(6);
-            while (board.GetCount(nPit, bUser ? kUserRow : kComputerRow) == 0)
+            for (int i = 0; i < 6 && board.GetCount(nPit, bUser ? kUserRow : kComputerRow) == 0;
+                 ++i)
                 nPit = (nPit + 1) % 6;
             if (!bUser) {
                 board.ApplyMove(nPit, kComputerRow);

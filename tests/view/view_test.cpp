@@ -292,7 +292,7 @@ TEST_F(ViewTest, TakeBackOfTheComputersOpeningGivesItTheMoveAgain) {
     Tick();
     AwaitWorker();
     Tick();
-    while (!m_pView->UserMayAct()) { // the computer's extra turns
+    for (int i = 0; i < 20 && !m_pView->UserMayAct(); ++i) { // the computer's extra turns
         Tick();
         AwaitWorker();
         Tick();
