@@ -4,44 +4,21 @@
 #include "view/board_accessible.h"
 #include "view_fixture.h"
 
-#include <QAccessible>
 #include <QAccessibleActionInterface>
-#include <QHelpEvent>
-#include <QKeyEvent>
-#include <QToolTip>
 #include <vector>
 
 namespace {
 
-class AccessTest : public ViewTest {
-protected:
-    void Key(int nKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool bRepeat = false) {
-        QKeyEvent press(QEvent::KeyPress, nKey, modifiers, QString(), bRepeat);
-        QCoreApplication::sendEvent(m_pView, &press);
-    }
-    QAccessibleInterface* Board() const { return QAccessible::queryAccessibleInterface(m_pView); }
-    // The tooltip for the logical point, as resting the pointer there asks for it.
-    QString Tip(QPoint point) {
-        QHelpEvent event(QEvent::ToolTip, point, m_pView->mapToGlobal(point));
-        QCoreApplication::sendEvent(m_pView, &event);
-        return event.isAccepted() ? m_pView->ToolTipText() : QString();
-    }
-    void Pointer(QEvent::Type type, QPointF point) {
-        QMouseEvent event(type, point, m_pView->mapToGlobal(point), Qt::LeftButton,
-                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                          Qt::NoModifier);
-        QCoreApplication::sendEvent(m_pView, &event);
-    }
-};
+#define START "4,4,4,4,4,4,0,4,4,4,4,4,4,0"
 
-// The user always plays the pit nearest the store, by its number or by walking the focus to
-// it, until the game is over.
-TEST_F(AccessTest, AWholeGameIsPlayedWithKeysAlone) {
-    Command(ID_LEVEL_2);
+// The user always plays the pit nearest the store, by its number (on the main keys or the
+// keypad) or by walking the focus to it and pressing Enter or Space, until the game is over.
+TEST_F(ViewTest, AWholeGameIsPlayedWithKeysAlone) {
+    Do("cmd level2");
     for (int nMove = 0; m_pView->Board().IsRunning() && nMove < 2000; ++nMove) {
         if (!m_pView->UserMayAct()) {
-            AwaitWorker();
-            Tick();
+            Do("await");
+            Do("tick");
             continue;
         }
         int nPit = 5;
@@ -61,61 +38,58 @@ TEST_F(AccessTest, AWholeGameIsPlayedWithKeysAlone) {
                 m_recorder.Last() == U("あなたの負けです"));
 }
 
-TEST_F(AccessTest, KeysMeetTheGateAndRefusalsOfAClick) {
-    Key(Qt::Key_3, Qt::NoModifier, true); // held down: the repeats never sow
-    Key(Qt::Key_Space);                   // no pit has the focus yet
-    Key(Qt::Key_3, Qt::ControlModifier);  // not a key of the board
-    EXPECT_EQ(Live(), kStart);
-    Key(Qt::Key_3); // an extra turn
-    Key(Qt::Key_3);
-    EXPECT_EQ(m_recorder.Last(), U("そこは選択できません！"));
-    Put({4, 4, 4, 4, 4, 4, 0, 3, 0, 0, 0, 0, 0, 21});
-    s_bHold = 1;
-    Key(Qt::Key_1);
-    const Line shown = Shown();
-    Key(Qt::Key_2); // the computer has the move
-    Key(Qt::Key_Right);
-    Key(Qt::Key_Return);
-    EXPECT_EQ(Shown(), shown);
-    Release();
-    Tick();
-    m_pView->Board().SetRunning(0); // game over
-    const Line over = Live();
-    Key(Qt::Key_2);
-    EXPECT_EQ(Live(), over);
-    EXPECT_EQ(m_recorder.Count(), 1u);
+// A held key never sows twice; the focus shows on the leftmost pit at the first arrow, stops at
+// the ends, may rest on an empty pit and stays where it is when the mouse plays; it is drawn in
+// the pit's rim. Keys meet the gate and the refusals of a click.
+TEST_F(ViewTest, KeysMeetTheGateAndRefusalsOfAClickAndTheFocusWalksTheRim) {
+    Run({{"key 3 repeat", "live=" START},
+         {"key space", "live=" START " keypit-1"}, // no pit has the focus yet
+         {"key 3 ctrl", "live=" START},
+         {"paint", "frame-1"},
+         {"key 3", "live=4,4,0,5,5,5,1,4,4,4,4,4,4,0 act1"}, // into the own store
+         {"key 3", "box=そこは選択できません！ boxes1"},
+         {"key left", "keypit0"},
+         {"key left", "keypit0"},
+         {"key right", "keypit1"},
+         {"key right", "keypit2"},
+         {"key return", "box=そこは選択できません！ boxes2"}, // the focused pit is empty
+         {"click 2", "keypit2 boxes3"}, // the mouse leaves the focus where it is
+         {"paint", "frame2"},
+         {"put 4 4 4 4 4 4 0 3 0 0 0 0 0 21", ""},
+         {"hold", ""},
+         {"key 1 keypad", "act0 pend1 live=0,5,5,5,5,4,0,3,0,0,0,0,0,21"},
+         {"key 2", "shown=0,5,5,5,5,4,0,3,0,0,0,0,0,21"}, // the computer has the move
+         {"key right", "keypit3"},
+         {"key return", "shown=0,5,5,5,5,4,0,3,0,0,0,0,0,21"},
+         {"go", ""},
+         {"tick", "act1"},
+         {"over", ""},
+         {"key 2", "live=0,5,5,5,5,4,0,0,1,1,1,0,0,21 boxes3"}}); // after the game
 }
 
-TEST_F(AccessTest, FocusWalksTheUserPitsInTheirRimAndAClickLeavesIt) {
-    ClickPit(2); // an extra turn
-    const QImage before = Paint();
-    Key(Qt::Key_Left);
-    EXPECT_EQ(m_pView->KeyPit(), 0);
-    for (int i = 0; i < 7; ++i)
-        Key(Qt::Key_Right);
-    EXPECT_EQ(m_pView->KeyPit(), 5);
-    Key(Qt::Key_Left);
-    ClickPit(2); // refused: the pit is empty; the focus stays on pit 4
-    EXPECT_EQ(m_pView->KeyPit(), 4);
-    const QImage after = Paint();
-    const int x0 = 64 + 57 * 4;
-    EXPECT_EQ(after.pixel(x0 - 3, 90), qRgb(255, 255, 255));
-    EXPECT_EQ(after.pixel(x0 + 51, 90), qRgb(0, 0, 0));
-    EXPECT_NE(before.pixel(x0 + 51, 90), qRgb(0, 0, 0)); // no frame before a key was used
-    EXPECT_NE(after.pixel(64 - 2, 90), qRgb(0, 0, 0));   // nor where the focus has left
-    for (int y = 64; y < 114; ++y) {                     // the square and its marbles stay
-        for (int x = x0; x < x0 + 50; ++x)
-            ASSERT_EQ(after.pixel(x, y), before.pixel(x, y)) << x << "," << y;
-    }
+TEST_F(ViewTest, TooltipsNameEachPlaceWithTheMarblesOnTheBoard) {
+    Run({{"tip 420,60", "tip=あなたの右端の箱:_ビー玉_0個"},
+         {"tip 30,60", "tip=コンピュータの左端の箱:_ビー玉_0個"},
+         {"tip 70,20", "tip=コンピュータの箱_1:_ビー玉_4個"},
+         {"tip 116,80", "tip="}, // between two pits
+         {"put 4 4 4 4 4 4 0 3 0 0 0 0 0 21", ""},
+         {"hold", ""},
+         {"click 0", ""},
+         {"tip 360,20", "tip=コンピュータの箱_6:_ビー玉_3個"},
+         {"go", ""}, // the computer has moved on the live board; the tip tells the shown one
+         {"tip 360,20", "tip=コンピュータの箱_6:_ビー玉_3個"},
+         {"tick", "tipnow=コンピュータの箱_6:_ビー玉_0個"}, // the open tip follows the move
+         {"over", ""},
+         {"tip 1", "tip=あなたの箱_2:_ビー玉_5個"}});
 }
 
-TEST_F(AccessTest, ScreenReaderSeesTheBoardsFourteenPlacesAndItsTurn) {
-    QAccessibleInterface* pBoard = Board();
+TEST_F(ViewTest, ScreenReaderSeesTheBoardsFourteenPlacesAndItsTurn) {
+    QAccessibleInterface* pBoard = QAccessible::queryAccessibleInterface(m_pView);
     ASSERT_NE(pBoard, nullptr);
-    Paint();
+    Do("paint");
     EXPECT_EQ(pBoard->text(QAccessible::Name), U("ラヴェロのボード"));
     EXPECT_EQ(pBoard->text(QAccessible::Description), U("あなたの番です"));
-    Put({1, 0, 2, 0, 0, 0, 20, 3, 0, 0, 0, 0, 5, 17});
+    Do("put 1 0 2 0 0 0 20 3 0 0 0 0 5 17");
     ASSERT_EQ(pBoard->childCount(), 14);
     const char* const kNames[] = {
         "あなたの箱 1: ビー玉 1個",       "あなたの箱 2: ビー玉 0個",
@@ -125,16 +99,13 @@ TEST_F(AccessTest, ScreenReaderSeesTheBoardsFourteenPlacesAndItsTurn) {
         "コンピュータの箱 5: ビー玉 0個", "コンピュータの箱 4: ビー玉 0個",
         "コンピュータの箱 3: ビー玉 0個", "コンピュータの箱 2: ビー玉 0個",
         "コンピュータの箱 1: ビー玉 5個", "コンピュータの左端の箱: ビー玉 17個"};
-    const int kOrigins[14][2] = {{64, 64},  {121, 64}, {178, 64}, {235, 64}, {292, 64},
-                                 {349, 64}, {406, 36}, {349, 7},  {292, 7},  {235, 7},
-                                 {178, 7},  {121, 7},  {64, 7},   {7, 35}};
     for (int i = 0; i < 14; ++i) {
         QAccessibleInterface* pPlace = pBoard->child(i);
+        int x = 0, y = 0;
+        GetPitOrigin(i / 7, i % 7, x, y);
         EXPECT_EQ(pPlace->text(QAccessible::Name), U(kNames[i]));
         EXPECT_EQ(pPlace->role(), i < 6 ? QAccessible::Button : QAccessible::StaticText);
-        EXPECT_EQ(
-            pPlace->rect(),
-            QRect(m_pView->mapToGlobal(QPoint(kOrigins[i][0], kOrigins[i][1])), QSize(50, 50)));
+        EXPECT_EQ(pPlace->rect(), QRect(m_pView->mapToGlobal(QPoint(x, y)), QSize(50, 50)));
         EXPECT_EQ(pPlace->actionInterface() != nullptr, i < 6);
         EXPECT_EQ(pBoard->indexOfChild(pPlace), i);
     }
@@ -144,75 +115,67 @@ std::vector<std::pair<QAccessible::Event, QString>> g_events;
 
 // A press returns at once and plays the pit from the event loop, through the gate and the
 // refusals of a click; the places that changed are named again, and the focus is announced.
-TEST_F(AccessTest, PressPlaysAPitLaterAndTheReaderHearsWhatChanged) {
+TEST_F(ViewTest, PressPlaysAPitLaterAndTheReaderHearsWhatChanged) {
     const ScreenReaderNotifier previous = SetScreenReaderNotifier([](QAccessibleEvent* pEvent) {
         g_events.emplace_back(pEvent->type(),
                               pEvent->accessibleInterface()->text(QAccessible::Name));
     });
     g_events.clear();
-    QAccessibleInterface* pBoard = Board();
-    pBoard->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    const auto press = [this](int nPit) {
+        QAccessibleInterface* pBoard = QAccessible::queryAccessibleInterface(m_pView);
+        pBoard->child(nPit)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    };
+    press(2);
     EXPECT_EQ(Live(), kStart);
     QCoreApplication::processEvents();
     EXPECT_EQ(Live(), (Line{4, 4, 0, 5, 5, 5, 1, 4, 4, 4, 4, 4, 4, 0}));
-    std::vector<QString> changed;
-    for (const auto& [type, name] : g_events)
-        if (type == QAccessible::NameChanged)
-            changed.push_back(name);
-    EXPECT_EQ(changed,
-              (std::vector<QString>{U("あなたの箱 3: ビー玉 0個"), U("あなたの箱 4: ビー玉 5個"),
-                                    U("あなたの箱 5: ビー玉 5個"), U("あなたの箱 6: ビー玉 5個"),
-                                    U("あなたの右端の箱: ビー玉 1個")}));
-    pBoard->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(g_events, (std::vector<std::pair<QAccessible::Event, QString>>{
+                            {QAccessible::NameChanged, U("あなたの箱 3: ビー玉 0個")},
+                            {QAccessible::NameChanged, U("あなたの箱 4: ビー玉 5個")},
+                            {QAccessible::NameChanged, U("あなたの箱 5: ビー玉 5個")},
+                            {QAccessible::NameChanged, U("あなたの箱 6: ビー玉 5個")},
+                            {QAccessible::NameChanged, U("あなたの右端の箱: ビー玉 1個")}}));
+    press(2);
     QCoreApplication::processEvents();
     EXPECT_EQ(m_recorder.Last(), U("そこは選択できません！"));
     g_events.clear();
     Key(Qt::Key_Right);
-    ASSERT_EQ(g_events.size(), 1u);
-    EXPECT_EQ(g_events[0], std::pair(QAccessible::Focus, U("あなたの箱 1: ビー玉 4個")));
+    EXPECT_EQ(g_events, (std::vector<std::pair<QAccessible::Event, QString>>{
+                            {QAccessible::Focus, U("あなたの箱 1: ビー玉 4個")}}));
+    Run({{"hold", ""}, {"click 0", "act0"}});
+    press(1); // the computer has the move: the press does nothing
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Live(), (Line{0, 5, 1, 6, 6, 5, 1, 4, 4, 4, 4, 4, 4, 0}));
     SetScreenReaderNotifier(previous);
 }
 
-// The tooltip reads the shown position, also while the computer works on the live one and
-// after the game; an open one follows the next move that is shown.
-TEST_F(AccessTest, TooltipsNameEachPlaceWithTheMarblesOnTheBoard) {
-    EXPECT_EQ(Tip(QPoint(420, 60)), U("あなたの右端の箱: ビー玉 0個"));
-    EXPECT_EQ(Tip(QPoint(30, 60)), U("コンピュータの左端の箱: ビー玉 0個"));
-    EXPECT_EQ(Tip(QPoint(70, 20)), U("コンピュータの箱 1: ビー玉 4個"));
-    EXPECT_EQ(Tip(QPoint(116, 80)), QString()); // the gap between two pits
-    Put({4, 4, 4, 4, 4, 4, 0, 3, 0, 0, 0, 0, 0, 21});
-    s_bHold = 1;
-    ClickPit(0);
-    EXPECT_EQ(Tip(QPoint(360, 20)), U("コンピュータの箱 6: ビー玉 3個"));
-    Release();
-    EXPECT_EQ(Tip(QPoint(360, 20)), U("コンピュータの箱 6: ビー玉 3個"));
-    Tick();
-    EXPECT_EQ(m_pView->ToolTipText(), U("コンピュータの箱 6: ビー玉 0個"));
-    m_pView->Board().SetRunning(0);
-    EXPECT_EQ(Tip(PitPoint(1)), U("あなたの箱 2: ビー玉 5個"));
-}
-
-// At 1.5 device pixels per logical pixel a device pixel lies in the logical pixel that holds
-// its corner: the hand shows on every device pixel whose corner lies on a pit's square.
-TEST_F(AccessTest, AtRatioOnePointFiveEveryEdgePixelOfAPitFindsThatPit) {
+// At 1.5 device pixels per logical pixel a device pixel lies in the logical pixel that holds its
+// corner: the hand shows on every device pixel whose corner lies on a pit's square, and a click
+// there plays that pit.
+TEST_F(ViewTest, AtRatioOnePointFiveEveryEdgePixelOfAPitFindsThatPit) {
+    const auto pointer = [this](QEvent::Type type, QPointF point) {
+        QMouseEvent event(type, point, m_pView->mapToGlobal(point),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(m_pView, &event);
+    };
     for (int nPit = 0; nPit < 6; ++nPit) {
         const int x0 = 64 + 57 * nPit;
         for (int d = x0 * 3 / 2 - 2; d <= (x0 + 50) * 3 / 2 + 1; ++d) {
-            const double x = d / 1.5;
-            Pointer(QEvent::MouseMove, QPointF(x, 89));
-            const bool bOn = x >= x0 && x < x0 + 50;
+            pointer(QEvent::MouseMove, QPointF(d / 1.5, 89));
+            const bool bOn = d / 1.5 >= x0 && d / 1.5 < x0 + 50;
             ASSERT_EQ(m_pView->cursor().shape(), bOn ? Qt::BitmapCursor : Qt::ArrowCursor) << d;
         }
     }
     for (int d : {95, 96, 170, 171}) {
-        Pointer(QEvent::MouseMove, QPointF(100, d / 1.5));
+        pointer(QEvent::MouseMove, QPointF(100, d / 1.5));
         EXPECT_EQ(m_pView->cursor().shape(),
-                  d == 96 || d == 170 ? Qt::BitmapCursor : Qt::ArrowCursor)
-            << d;
+                  d == 96 || d == 170 ? Qt::BitmapCursor : Qt::ArrowCursor);
     }
-    s_bHold = 1;
-    Pointer(QEvent::MouseButtonPress, QPointF(256 / 1.5, 89)); // pit 1's last, partial column
-    Pointer(QEvent::MouseButtonRelease, QPointF(256 / 1.5, 89));
+    Do("hold");
+    pointer(QEvent::MouseButtonPress, QPointF(256 / 1.5, 89)); // pit 1's last, partial column
+    pointer(QEvent::MouseButtonRelease, QPointF(256 / 1.5, 89));
     EXPECT_EQ(Live(), (Line{4, 0, 5, 5, 5, 5, 0, 4, 4, 4, 4, 4, 4, 0}));
 }
 

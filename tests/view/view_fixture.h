@@ -3,6 +3,7 @@
 #include "message_recorder.h"
 #include "res/resource.h"
 #include "support/positions.h"
+#include "ui/board_geometry.h"
 #include "ui/command_menu.h"
 #include "ui/pictures.h"
 #include "ui/status_bar.h"
@@ -10,20 +11,31 @@
 #include "view/ravelo2_view.h"
 
 #include <QGuiApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTest>
 #include <atomic>
 #include <chrono>
 #include <gtest/gtest.h>
+#include <map>
+#include <set>
+#include <sstream>
 #include <thread>
 
 using namespace testing_support;
 
+// One step of a scenario: what the player, the timer or the computer does, and the facts that
+// must hold afterwards, each a word of the window's state (see State).
+struct Step {
+    const char* pszDo;
+    const char* pszThen;
+};
+
 // The view in a window with the game's status bar and menu, on the offscreen platform. The real
-// timer is stopped, so only the tests' calls of OnTimer step the turn controller; boxes go to a
-// recorder; while s_bHold is set a starting worker waits before it thinks, until released or
-// stopped.
+// timer is stopped, so only the steps' ticks move the turn controller; boxes go to a recorder;
+// while held, a starting worker waits before it thinks, until let go or stopped.
 class ViewTest : public ::testing::Test {
 protected:
     ViewTest() {
@@ -32,6 +44,7 @@ protected:
         LoadBitmapInto(g_bmpBoard, IDB_BOARD_LIGHT_WOOD);
         LoadCursors();
         m_pStatusBar = new CStatusBar(&m_window);
+        const int kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_TURN, ID_INDICATOR_PROGRESS};
         m_pStatusBar->SetIndicators(kIndicators, 3);
         m_window.setStatusBar(m_pStatusBar);
         m_pView = new CRavelo2View(&m_window);
@@ -56,41 +69,190 @@ protected:
 
     static QString U(const char* psz) { return QString::fromUtf8(psz); }
     static QPoint PitPoint(int nPit) { return QPoint(64 + 57 * nPit + 25, 89); }
-    // A press and a release dx, dy away from it.
-    void Click(QPoint point, int dx = 0, int dy = 0) {
-        QTest::mousePress(m_pView, Qt::LeftButton, Qt::NoModifier, point);
-        QTest::mouseRelease(m_pView, Qt::LeftButton, Qt::NoModifier, point + QPoint(dx, dy));
-    }
-    void ClickPit(int nPit) { Click(PitPoint(nPit)); }
-    void Tick() { m_pView->OnTimer(); }
-    void AwaitWorker() { m_pView->WaitForWorkerForTest(); }
-    void Release() {
-        s_bHold = 0;
-        AwaitWorker();
-    }
-    // A game in progress at this position, the user to move.
-    void Put(const Line& line) { PutPosition(m_pView->Board(), line, 1); }
-    Line Shown() const { return Snapshot(m_pView->Board(), true); }
     Line Live() const { return Snapshot(m_pView->Board()); }
-    QString Pane(int nIndex) const { return m_pStatusBar->GetPaneText(nIndex); }
-    QImage Paint() { return m_pView->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    // The window's state as words: run, act (the user may act), pend, work (the thread runs),
+    // turn, busy (cursors begun), mark (marker due), level, keypit, take and levels (menu items
+    // enabled), checked (the checked levels, as digits), the shown and live positions, the panes
+    // (spaces as _), the last box with its type, the boxes said, the moves in the history, the
+    // pointer's shape and hot spot, the override cursor; from the last paint red (the marker on
+    // the newest move's pit) and frame (the user's pit with the keyboard's frame); the tooltip.
+    std::set<std::string> State() {
+        CGameBoard& board = m_pView->Board();
+        std::ostringstream out;
+        const auto line = [](const Line& l) {
+            std::string s;
+            for (int n : l)
+                s += (s.empty() ? "" : ",") + std::to_string(n);
+            return s;
+        };
+        const auto word = [](QString s) { return s.replace(' ', '_').toStdString(); };
+        const QCursor* pOverride = QGuiApplication::overrideCursor();
+        const auto shape = [](int n) {
+            return n == Qt::ArrowCursor    ? "arrow"
+                   : n == Qt::WaitCursor   ? "wait"
+                   : n == Qt::BitmapCursor ? "hand"
+                                           : "none";
+        };
+        int nHistory = 0;
+        for (const MoveRecord* p = board.GetHistory(); p; p = p->pNext)
+            ++nHistory;
+        std::string checked;
+        for (int nLevel = 1; nLevel <= 4; ++nLevel) {
+            CCmdUI cmdUI(ID_LEVEL_1 + nLevel - 1);
+            m_menu.UpdateCommand(cmdUI);
+            checked += cmdUI.m_nCheck == 1 ? std::to_string(nLevel) : "";
+        }
+        out << "run" << board.IsRunning() << " act" << m_pView->UserMayAct() << " pend"
+            << m_pView->ComputerPending() << " work" << m_pView->IsWorkerRunning() << " turn"
+            << board.IsUserTurn() << " busy" << WaitCursorCount() << " mark"
+            << m_pView->ShowLastMove() << " level" << board.GetLevel() << " keypit"
+            << m_pView->KeyPit() << " take" << Enabled(ID_GAME_TAKEBACK) << " levels"
+            << Enabled(ID_LEVEL_1) << " shown=" << line(Snapshot(board, true))
+            << " live=" << line(Live()) << " pane1=" << word(m_pStatusBar->GetPaneText(1))
+            << " pane2=" << word(m_pStatusBar->GetPaneText(2)) << " box=" << word(m_recorder.Last())
+            << " boxes" << m_recorder.Count() << " type"
+            << (m_recorder.Count() ? m_recorder.Boxes().back().nType : 99) << " hist" << nHistory
+            << " checked" << checked << " cursor=" << shape(m_pView->cursor().shape()) << " hot"
+            << m_pView->cursor().hotSpot().x() << "," << m_pView->cursor().hotSpot().y()
+            << " override=" << shape(pOverride ? pOverride->shape() : -1) << " red" << m_bRed
+            << " frame" << m_nFrame << " tip=" << word(m_tip)
+            << " tipnow=" << word(m_pView->ToolTipText());
+        std::set<std::string> words;
+        std::istringstream in(out.str());
+        for (std::string w; in >> w;)
+            words.insert(w);
+        return words;
+    }
+
     bool Enabled(int nID) {
         CCmdUI cmdUI(nID);
         m_menu.UpdateCommand(cmdUI);
         return cmdUI.m_bEnabled != 0;
     }
-    // A command from the menu; a new game's question gets nAnswer.
-    void Command(int nID, int nAnswer = IDOK) {
-        if (nID == ID_GAME_NEW_FIRST || nID == ID_GAME_NEW_SECOND)
-            m_recorder.Answer(nAnswer);
-        m_menu.Execute(nID);
+
+    void Key(int nKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool bRepeat = false) {
+        QKeyEvent press(QEvent::KeyPress, nKey, modifiers, QString(), bRepeat);
+        QCoreApplication::sendEvent(m_pView, &press);
     }
 
-    static constexpr int kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_TURN, ID_INDICATOR_PROGRESS};
+    void Do(const std::string& action) {
+        std::istringstream in(action);
+        std::string verb, a, b;
+        in >> verb >> a >> b;
+        const auto point = [](const std::string& s) {
+            int x = 0, y = 0;
+            return std::sscanf(s.c_str(), "%d,%d", &x, &y) == 2 ? QPoint(x, y)
+                                                                : PitPoint(std::stoi(s));
+        };
+        const std::map<std::string, int> kKeys = {{"left", Qt::Key_Left},
+                                                  {"right", Qt::Key_Right},
+                                                  {"return", Qt::Key_Return},
+                                                  {"space", Qt::Key_Space}};
+        const std::map<std::string, int> kCommands = {
+            {"new1", ID_GAME_NEW_FIRST},    {"new2", ID_GAME_NEW_SECOND},
+            {"takeback", ID_GAME_TAKEBACK}, {"level1", ID_LEVEL_1},
+            {"level2", ID_LEVEL_2},         {"level3", ID_LEVEL_3}};
+        if (verb.empty()) {
+        } else if (verb == "put") { // a game in progress at this position, the user to move
+            s_bHold = 0;
+            Line l{};
+            std::istringstream numbers(action.substr(4));
+            for (int& n : l)
+                numbers >> n;
+            PutPosition(m_pView->Board(), l, 1);
+        } else if (verb == "click") {
+            QTest::mousePress(m_pView, Qt::LeftButton, Qt::NoModifier, point(a));
+            QTest::mouseRelease(m_pView, Qt::LeftButton, Qt::NoModifier,
+                                point(a) + (b.empty() ? QPoint() : point(b)));
+        } else if (verb == "press") {
+            QTest::mousePress(m_pView, Qt::LeftButton, Qt::NoModifier, point(a));
+        } else if (verb == "release") {
+            QTest::mouseRelease(m_pView, Qt::LeftButton, Qt::NoModifier, point(a));
+        } else if (verb == "move") {
+            QTest::mouseMove(m_pView, point(a));
+        } else if (verb == "arrow") { // something else took the cursor and the panes
+            QGuiApplication::changeOverrideCursor(QCursor(Qt::ArrowCursor));
+            m_pStatusBar->SetPaneText(1, "x");
+            m_pStatusBar->SetPaneText(2, "x");
+        } else if (verb == "key") {
+            const int nKey = kKeys.count(a) ? kKeys.at(a) : Qt::Key_1 + std::stoi(a) - 1;
+            Key(nKey,
+                b == "keypad" ? Qt::KeypadModifier
+                : b == "ctrl" ? Qt::ControlModifier
+                              : Qt::NoModifier,
+                b == "repeat");
+        } else if (verb == "tick") {
+            m_pView->OnTimer();
+        } else if (verb == "await") {
+            m_pView->WaitForWorkerForTest();
+        } else if (verb == "hold") {
+            s_bHold = 1;
+        } else if (verb == "go") {
+            s_bHold = 0;
+            m_pView->WaitForWorkerForTest();
+        } else if (verb == "cmd") { // a new game's question is answered OK unless cancelled
+            if (a.rfind("new", 0) == 0)
+                m_recorder.Answer(b == "cancel" ? IDCANCEL : IDOK);
+            m_menu.Execute(kCommands.at(a));
+        } else if (verb == "paint") {
+            const QImage image = m_pView->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const MoveRecord* pLast = m_pView->Board().GetHistory();
+            int x = 0, y = 0;
+            if (pLast)
+                GetPitOrigin(pLast->nRow, pLast->nPit, x, y);
+            m_bRed = pLast && image.pixel(x + 20, y - 2) == qRgb(255, 0, 0) &&
+                     image.pixel(x + 20, y - 3) == qRgb(0, 0, 0) &&
+                     image.pixel(x, y - 2) == 0xff000000;
+            m_nFrame = -1; // the user's pit framed in its rim: white outside, black inside
+            for (int nPit = 0; nPit < 6; ++nPit) {
+                if (image.pixel(61 + 57 * nPit, 90) == qRgb(255, 255, 255) &&
+                    image.pixel(115 + 57 * nPit, 90) == qRgb(0, 0, 0))
+                    m_nFrame = nPit;
+            }
+        } else if (verb == "tip") {
+            QHelpEvent event(QEvent::ToolTip, point(a), m_pView->mapToGlobal(point(a)));
+            QCoreApplication::sendEvent(m_pView, &event);
+            m_tip = event.isAccepted() ? m_pView->ToolTipText() : QString();
+        } else if (verb == "over") {
+            m_pView->Board().SetRunning(0);
+        } else if (verb == "takeback") {
+            m_pView->OnTakeBack(); // the handler itself, past the menu's state
+        } else if (verb == "failstart") {
+            CComputerThread::FailNextStartForTest();
+        } else if (verb == "opentick") { // a tick while the next box is open
+            m_recorder.WhileOpen([this] { m_pView->OnTimer(); });
+        } else {
+            ADD_FAILURE() << "no such step: " << action;
+        }
+    }
+
+    void Run(std::initializer_list<Step> steps) {
+        int nStep = 0;
+        for (const Step& step : steps) {
+            ++nStep;
+            Do(step.pszDo);
+            const std::set<std::string> state = State();
+            std::istringstream expected(step.pszThen);
+            for (std::string word; expected >> word;) {
+                if (!state.count(word)) {
+                    std::string all;
+                    for (const std::string& w : state)
+                        all += w + " ";
+                    ADD_FAILURE() << "step " << nStep << " \"" << step.pszDo << "\": no " << word
+                                  << "\nstate: " << all;
+                }
+            }
+        }
+    }
+
     static inline std::atomic<int> s_bHold{0};
     CMessageRecorder m_recorder;
     QMainWindow m_window;
     CCommandMenu m_menu;
     CStatusBar* m_pStatusBar = nullptr;
     CRavelo2View* m_pView = nullptr;
+    bool m_bRed = false;
+    int m_nFrame = -1;
+    QString m_tip;
 };
