@@ -207,12 +207,6 @@ TEST(StatusBar, PanesKeepTheWidthOfTheirIndicatorStrings) {
               bar.fontMetrics().horizontalAdvance(QString::fromUtf8("人間側とコンピュータ.")));
 }
 
-TEST(ProgressText, RightAlignedInThreePlacesWithTheFullWidthPercent) {
-    EXPECT_EQ(FormatProgress(0), QString::fromUtf8("  0％"));
-    EXPECT_EQ(FormatProgress(42), QString::fromUtf8(" 42％"));
-    EXPECT_EQ(FormatProgress(100), QString::fromUtf8("100％"));
-}
-
 TEST(WaitCursor, NestsAndGivesWayToTheArrowWhileABoxAsks) {
     BeginWaitCursor();
     BeginWaitCursor();

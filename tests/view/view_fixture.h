@@ -19,6 +19,7 @@
 #include <atomic>
 #include <chrono>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <map>
 #include <set>
 #include <sstream>
@@ -79,56 +80,50 @@ protected:
     // the newest move's pit) and frame (the user's pit with the keyboard's frame); the tooltip.
     std::set<std::string> State() {
         CGameBoard& board = m_pView->Board();
-        std::ostringstream out;
         const auto line = [](const Line& l) {
             std::string s;
             for (int n : l)
-                s += (s.empty() ? "" : ",") + std::to_string(n);
-            return s;
+                s += "," + std::to_string(n);
+            return s.substr(1);
         };
         const auto word = [](QString s) { return s.replace(' ', '_').toStdString(); };
-        const QCursor* pOverride = QGuiApplication::overrideCursor();
-        const auto shape = [](int n) {
-            return n == Qt::ArrowCursor    ? "arrow"
-                   : n == Qt::WaitCursor   ? "wait"
-                   : n == Qt::BitmapCursor ? "hand"
-                                           : "none";
+        const auto shape = [](const QCursor* p) {
+            const int n = p ? p->shape() : -1;
+            return n == Qt::ArrowCursor  ? "arrow"
+                   : n == Qt::WaitCursor ? "wait"
+                   : n < 0               ? "none"
+                                         : "hand";
+        };
+        const auto command = [this](int nID) {
+            CCmdUI cmdUI(nID);
+            m_menu.UpdateCommand(cmdUI);
+            return cmdUI;
         };
         int nHistory = 0;
         for (const MoveRecord* p = board.GetHistory(); p; p = p->pNext)
             ++nHistory;
         std::string checked;
-        for (int nLevel = 1; nLevel <= 4; ++nLevel) {
-            CCmdUI cmdUI(ID_LEVEL_1 + nLevel - 1);
-            m_menu.UpdateCommand(cmdUI);
-            checked += cmdUI.m_nCheck == 1 ? std::to_string(nLevel) : "";
-        }
+        for (int nLevel = 1; nLevel <= 4; ++nLevel)
+            checked += command(ID_LEVEL_1 + nLevel - 1).m_nCheck == 1 ? std::to_string(nLevel) : "";
+        const QCursor cursor = m_pView->cursor();
+        std::ostringstream out;
         out << "run" << board.IsRunning() << " act" << m_pView->UserMayAct() << " pend"
             << m_pView->ComputerPending() << " work" << m_pView->IsWorkerRunning() << " turn"
             << board.IsUserTurn() << " busy" << WaitCursorCount() << " mark"
             << m_pView->ShowLastMove() << " level" << board.GetLevel() << " keypit"
-            << m_pView->KeyPit() << " take" << Enabled(ID_GAME_TAKEBACK) << " levels"
-            << Enabled(ID_LEVEL_1) << " shown=" << line(Snapshot(board, true))
+            << m_pView->KeyPit() << " take" << command(ID_GAME_TAKEBACK).m_bEnabled << " levels"
+            << command(ID_LEVEL_1).m_bEnabled << " shown=" << line(Snapshot(board, true))
             << " live=" << line(Live()) << " pane1=" << word(m_pStatusBar->GetPaneText(1))
             << " pane2=" << word(m_pStatusBar->GetPaneText(2)) << " box=" << word(m_recorder.Last())
             << " boxes" << m_recorder.Count() << " type"
             << (m_recorder.Count() ? m_recorder.Boxes().back().nType : 99) << " hist" << nHistory
-            << " checked" << checked << " cursor=" << shape(m_pView->cursor().shape()) << " hot"
-            << m_pView->cursor().hotSpot().x() << "," << m_pView->cursor().hotSpot().y()
-            << " override=" << shape(pOverride ? pOverride->shape() : -1) << " red" << m_bRed
+            << " checked" << checked << " cursor=" << shape(&cursor) << " hot"
+            << cursor.hotSpot().x() << "," << cursor.hotSpot().y()
+            << " override=" << shape(QGuiApplication::overrideCursor()) << " red" << m_bRed
             << " frame" << m_nFrame << " tip=" << word(m_tip)
             << " tipnow=" << word(m_pView->ToolTipText());
-        std::set<std::string> words;
         std::istringstream in(out.str());
-        for (std::string w; in >> w;)
-            words.insert(w);
-        return words;
-    }
-
-    bool Enabled(int nID) {
-        CCmdUI cmdUI(nID);
-        m_menu.UpdateCommand(cmdUI);
-        return cmdUI.m_bEnabled != 0;
+        return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
     }
 
     void Key(int nKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool bRepeat = false) {
@@ -153,49 +148,43 @@ protected:
             {"new1", ID_GAME_NEW_FIRST},    {"new2", ID_GAME_NEW_SECOND},
             {"takeback", ID_GAME_TAKEBACK}, {"level1", ID_LEVEL_1},
             {"level2", ID_LEVEL_2},         {"level3", ID_LEVEL_3}};
-        if (verb.empty()) {
-        } else if (verb == "put") { // a game in progress at this position, the user to move
-            s_bHold = 0;
+        if (verb == "hold" || verb == "go" || verb == "put")
+            s_bHold = verb == "hold";
+        if (verb == "put") { // a game in progress at this position, the user to move
             Line l{};
             std::istringstream numbers(action.substr(4));
             for (int& n : l)
                 numbers >> n;
             PutPosition(m_pView->Board(), l, 1);
-        } else if (verb == "click") {
+        }
+        if (verb == "click" || verb == "press")
             QTest::mousePress(m_pView, Qt::LeftButton, Qt::NoModifier, point(a));
+        if (verb == "click" || verb == "release")
             QTest::mouseRelease(m_pView, Qt::LeftButton, Qt::NoModifier,
                                 point(a) + (b.empty() ? QPoint() : point(b)));
-        } else if (verb == "press") {
-            QTest::mousePress(m_pView, Qt::LeftButton, Qt::NoModifier, point(a));
-        } else if (verb == "release") {
-            QTest::mouseRelease(m_pView, Qt::LeftButton, Qt::NoModifier, point(a));
-        } else if (verb == "move") {
+        if (verb == "move")
             QTest::mouseMove(m_pView, point(a));
-        } else if (verb == "arrow") { // something else took the cursor and the panes
+        if (verb == "arrow") { // something else took the cursor and the panes
             QGuiApplication::changeOverrideCursor(QCursor(Qt::ArrowCursor));
             m_pStatusBar->SetPaneText(1, "x");
             m_pStatusBar->SetPaneText(2, "x");
-        } else if (verb == "key") {
-            const int nKey = kKeys.count(a) ? kKeys.at(a) : Qt::Key_1 + std::stoi(a) - 1;
-            Key(nKey,
+        }
+        if (verb == "key")
+            Key(kKeys.count(a) ? kKeys.at(a) : Qt::Key_1 + std::stoi(a) - 1,
                 b == "keypad" ? Qt::KeypadModifier
                 : b == "ctrl" ? Qt::ControlModifier
                               : Qt::NoModifier,
                 b == "repeat");
-        } else if (verb == "tick") {
+        if (verb == "tick")
             m_pView->OnTimer();
-        } else if (verb == "await") {
+        if (verb == "await" || verb == "go")
             m_pView->WaitForWorkerForTest();
-        } else if (verb == "hold") {
-            s_bHold = 1;
-        } else if (verb == "go") {
-            s_bHold = 0;
-            m_pView->WaitForWorkerForTest();
-        } else if (verb == "cmd") { // a new game's question is answered OK unless cancelled
+        if (verb == "cmd") { // a new game's question is answered OK unless cancelled
             if (a.rfind("new", 0) == 0)
                 m_recorder.Answer(b == "cancel" ? IDCANCEL : IDOK);
             m_menu.Execute(kCommands.at(a));
-        } else if (verb == "paint") {
+        }
+        if (verb == "paint") {
             const QImage image = m_pView->grab().toImage().convertToFormat(QImage::Format_RGB32);
             const MoveRecord* pLast = m_pView->Board().GetHistory();
             int x = 0, y = 0;
@@ -210,21 +199,26 @@ protected:
                     image.pixel(115 + 57 * nPit, 90) == qRgb(0, 0, 0))
                     m_nFrame = nPit;
             }
-        } else if (verb == "tip") {
+        }
+        if (verb == "tip") {
             QHelpEvent event(QEvent::ToolTip, point(a), m_pView->mapToGlobal(point(a)));
             QCoreApplication::sendEvent(m_pView, &event);
             m_tip = event.isAccepted() ? m_pView->ToolTipText() : QString();
-        } else if (verb == "over") {
-            m_pView->Board().SetRunning(0);
-        } else if (verb == "takeback") {
-            m_pView->OnTakeBack(); // the handler itself, past the menu's state
-        } else if (verb == "failstart") {
-            CComputerThread::FailNextStartForTest();
-        } else if (verb == "opentick") { // a tick while the next box is open
-            m_recorder.WhileOpen([this] { m_pView->OnTimer(); });
-        } else {
-            ADD_FAILURE() << "no such step: " << action;
         }
+        if (verb == "over")
+            m_pView->Board().SetRunning(0);
+        if (verb == "takeback")
+            m_pView->OnTakeBack(); // the handler itself, past the menu's state
+        if (verb == "failstart")
+            CComputerThread::FailNextStartForTest();
+        if (verb == "opentick") // a tick while the next box is open
+            m_recorder.WhileOpen([this] { m_pView->OnTimer(); });
+        static const std::set<std::string> kVerbs = {
+            "",    "put",  "click",    "press",     "release", "move", "arrow",
+            "key", "tick", "hold",     "go",        "await",   "cmd",  "paint",
+            "tip", "over", "takeback", "failstart", "opentick"};
+        if (!kVerbs.count(verb))
+            ADD_FAILURE() << "no such step: " << action;
     }
 
     void Run(std::initializer_list<Step> steps) {
