@@ -2,7 +2,6 @@
 #include "res/bitmap_table.h"
 #include "res/resource.h"
 #include "support/positions.h"
-#include "test_pictures.h"
 #include "ui/board_drawing.h"
 #include "ui/board_geometry.h"
 #include "ui/cmd_ui.h"
@@ -57,7 +56,11 @@ protected:
     void SetUp() override {
         ASSERT_EQ(m_view.OnCreate(), 0);
         m_view.KillTimerForTest();
+        LoadBitmapInto(g_bmpMarbleMask, IDB_MARBLE_MASK);
+        LoadBitmapInto(g_bmpMarble, IDB_MARBLE_YELLOW);
+        LoadBitmapInto(g_bmpBoard, IDB_BOARD_LIGHT_WOOD);
     }
+    void TearDown() override { g_bmpBoard = g_bmpMarble = g_bmpMarbleMask = QImage(); }
     QImage Paint() {
         QImage image(kBoardWidth, kBoardHeight, QImage::Format_RGB32);
         image.fill(qRgb(255, 0, 255));
@@ -65,12 +68,12 @@ protected:
         m_view.OnDraw(&painter);
         return image;
     }
-    // Whether the marble whose square starts at (x, y) shows its own pixel (dx, dy).
+    // Whether the marble whose square starts at (x, y) shows its own pixel (dx, dy), one of its
+    // disc: the marble's pixels differ from each other along a column, and from the board's.
     static bool MarbleAt(const QImage& image, int x, int y, int dx = 4, int dy = 4) {
-        return image.pixel(x + dx, y + dy) == CTestPictures::MarblePixel(dx, dy);
+        return image.pixel(x + dx, y + dy) == g_bmpMarble.pixel(dx, dy);
     }
 
-    CTestPictures m_pictures;
     CRavelo2View m_view;
 };
 
@@ -98,8 +101,8 @@ TEST_F(DrawingTest, MarblesFillLinesOfFiveAndOverflowBelowTheSquare) {
     EXPECT_TRUE(MarbleAt(image, 426, 126, 4, 1));
     EXPECT_EQ(image.pixel(440, 127), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(466, 20), qRgb(0, 0, 0));
-    EXPECT_EQ(image.pixel(406, 36), CTestPictures::BoardPixel(406, 36));
-    EXPECT_EQ(image.pixel(0, 0), CTestPictures::BoardPixel(0, 0));
+    EXPECT_EQ(image.pixel(406, 36), g_bmpBoard.pixel(406, 36));
+    EXPECT_EQ(image.pixel(0, 0), g_bmpBoard.pixel(0, 0));
 }
 
 // Index by index, the user's place first: the user's pit 5 covers the overflow of the
