@@ -16,16 +16,16 @@ TEST_F(ViewTest, EventStormKeepsTheWindowInOneOfItsStates) {
     Rng rng{std::getenv("RAVELO2_STORM_SEED")
                 ? std::strtoull(std::getenv("RAVELO2_STORM_SEED"), nullptr, 10)
                 : 7};
-    const char* const kVerbs[] = {"click",   "click", "click", "click", "press",
+    const std::string kVerbs[] = {"click",   "click", "click", "click", "press",
                                   "release", "move",  "key",   "tick",  "tick",
                                   "tick",    "await", "paint", "cmd",   "opentick"};
-    const char* const kCommands[] = {"new1",   "new2",   "takeback", "level1",
+    const std::string kCommands[] = {"new1",   "new2",   "takeback", "level1",
                                      "level2", "level3", "level1",   "level2"};
     bool bGameOver = false;
     Line final{};
     for (int nStep = 0; nStep < (pszSteps ? std::atoi(pszSteps) : 12000) && !HasFailure();
          ++nStep) {
-        const std::string verb = kVerbs[rng(15)];
+        const std::string& verb = kVerbs[rng(15)];
         std::string action = verb;
         int nPit = rng(6); // often on a pit with marbles, so that games move on; else anywhere
         for (int i = 0; i < 6 && !m_pView->Board().GetShownCount(nPit, kUserRow); ++i)
@@ -37,7 +37,7 @@ TEST_F(ViewTest, EventStormKeepsTheWindowInOneOfItsStates) {
         if (verb == "key")
             action += " " + std::to_string(1 + rng(6)) + (rng(4) ? "" : " repeat");
         if (verb == "cmd")
-            action += std::string(" ") + kCommands[rng(8)] + (rng(4) ? " cancel" : "");
+            action += " " + kCommands[rng(8)] + (rng(4) ? " cancel" : "");
         const std::size_t nBoxes = m_recorder.Count();
         Do(action);
         if (verb == "cmd" && action.find("new") != std::string::npos &&

@@ -161,17 +161,4 @@ TEST_F(ViewTest, TakeBackUndoesTheUsersMoveWithTheComputersReplies) {
          {"takeback", "boxes1"}}); // after the game: silent
 }
 
-TEST_F(ViewTest, ClosingTheViewStopsAThinkingComputerAndEndsItsBusyCursor) {
-    for (const char* pszWait : {"hold", "await"}) {
-        s_bHold = 0;
-        Run({{pszWait[0] == 'h' ? "hold" : "", ""}, {"click 0", ""}, {pszWait, "busy1"}});
-        delete m_pView; // a held worker ends only on the stop request
-        EXPECT_EQ(WaitCursorCount(), 0);
-        m_pView = new CRavelo2View(&m_window);
-        m_window.setCentralWidget(m_pView);
-        m_pView->OnCreate();
-        m_pView->KillTimerForTest();
-    }
-}
-
 } // namespace
