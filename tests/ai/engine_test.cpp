@@ -142,9 +142,16 @@ TEST(SearchTable, KeepsNodesOfOneBucketApartByTheirWholeName) {
         const std::uint64_t n = search_table::NodeNumber(0x010203, nComputerRow, 1, 9);
         return search_table::Scramble(n) >> search_table::kTagBits;
     };
-    std::uint64_t nOther = 0x0201;
-    for (int i = 0; i < 1 << 22 && bucketOf(nOther) != bucketOf(0x0102); ++i)
-        nOther += 0x010000; // another computer's row, same user's row, turn and depth
+    // Another computer's row (a marble or more in its third pit), same user's row, turn, depth.
+    std::uint64_t nOther = 0;
+    for (std::uint32_t k = 0x100; k < 1u << 24; ++k) {
+        nOther = 0;
+        for (int i = 0; i < 6; ++i)
+            nOther |= std::uint64_t{(k >> (4 * i)) & 15} << (8 * i);
+        if (bucketOf(nOther) == bucketOf(0x0102))
+            break;
+    }
+    ASSERT_EQ(bucketOf(nOther), bucketOf(0x0102));
     search_table::Entry entry{};
     search_table::Keep(place(0x0102, 1), 9, {3, 3}, 2);
     EXPECT_EQ(search_table::Find(place(nOther, 1), entry), 0);
