@@ -29,25 +29,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static CGameBoard boards[2];
     boards[0].SetSearchMode(kSearchPlain);
     int pits[2] = {-1, -1};
-    ChoiceReport reports[2];
     for (int i = 0; i < 2; ++i) {
         boards[i].SetPosition(pos);
         boards[i].SetUserTurn(0);
-        boards[i].SetRunning(1);
         boards[i].SeedRandom(nSeed);
         int nRow = -1;
         ChooseAtLevel(boards[i], nLevel, pits[i], nRow);
         Position after;
         boards[i].GetPosition(after);
-        Require(std::memcmp(after, pos, sizeof pos) == 0 && boards[i].IsUserTurn() == 0 &&
-                    boards[i].GetHistory() == nullptr,
-                "choosing changed the board");
-        Require(nRow == kComputerRow && pits[i] >= 0 && pits[i] < kPits &&
-                    pos[kComputerRow][pits[i]] > 0,
-                "the choice is no move");
-        reports[i] = boards[i].GetLastChoice();
+        REQUIRE(std::memcmp(after, pos, sizeof pos) == 0 && boards[i].IsUserTurn() == 0 &&
+                boards[i].GetHistory() == nullptr && nRow == kComputerRow && pits[i] >= 0 &&
+                pits[i] < kPits && pos[kComputerRow][pits[i]] > 0);
     }
-    Require(pits[0] == pits[1] && std::memcmp(&reports[0], &reports[1], sizeof reports[0]) == 0,
-            "the plain and the fast search differ");
+    REQUIRE(pits[0] == pits[1] &&
+            std::memcmp(&boards[0].GetLastChoice(), &boards[1].GetLastChoice(),
+                        sizeof(ChoiceReport)) == 0);
     return 0;
 }
