@@ -1,3 +1,5 @@
+// The fast search's candidates searched side by side on threads: a stop midway, and what the
+// status bar may show while they search.
 #include "ai/search_table.h"
 #include "rules/game_board.h"
 #include "support/positions.h"
@@ -5,104 +7,78 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <atomic>
+#include <chrono>
+#include <future>
 #include <set>
 #include <thread>
+#include <tuple>
 
-using testing_support::Line;
-using testing_support::PutPosition;
-using testing_support::Snapshot;
+using namespace testing_support;
+using namespace std::chrono_literals;
 
 namespace {
 
-// Level-4 choices that keep the fast search busy for milliseconds, with the plain search's
-// scores; the pit is the one drawn with seed 1.
-struct Known {
-    Line line;
-    int nPit;
-    int nDepth;
-    std::array<int, kPits> scores;
-};
-const Known kKnown[] = {
-    {{0, 0, 0, 0, 1, 10, 15, 1, 0, 2, 1, 1, 3, 14}, 3, 13, {4, -30000, 2, 5, 2, -1}},
-    {{1, 1, 1, 1, 0, 6, 14, 3, 3, 4, 1, 2, 1, 10}, 4, 13, {-1, -1, -1, -1, -1, -1}},
-    {{1, 0, 0, 1, 1, 0, 16, 1, 1, 1, 1, 2, 3, 20}, 0, 19, {13, -1, -1, -1, 13, 5}},
-    {{1, 1, 0, 0, 1, 0, 31, 1, 3, 1, 1, 0, 1, 7}, 0, 28, {22, 19, 19, 8, -30000, 21}},
-};
+// The pit chosen with seed 1, the depth and the candidates' scores.
+using Choice = std::tuple<int, int, std::array<std::int32_t, kPits>>;
 
-void ExpectKnownChoice(CGameBoard& board, const Known& known) {
-    PutPosition(board, known.line, 0);
+Choice ChoiceOf(CGameBoard& board, const Line& line) {
+    PutPosition(board, line, 0);
     board.SeedRandom(1);
-    int nPit = -1;
-    int nRow = -1;
+    int nPit = -1, nRow = -1;
     board.ChooseMoveLevel4(nPit, nRow);
-    EXPECT_EQ(nPit, known.nPit);
-    EXPECT_EQ(board.GetLastChoice().nDepth, known.nDepth);
-    for (int i = 0; i < kPits; ++i) {
-        EXPECT_EQ(board.GetLastChoice().nScores[i], known.scores[i]) << "pit " << i;
-    }
+    return {nPit, board.GetLastChoice().nDepth, std::to_array(board.GetLastChoice().nScores)};
 }
 
-// While the candidates are searched side by side, the status bar may only read what the
-// one-by-one choice shows: the steps of the candidates done in pit order, plus the pits that
-// the next candidate's search has passed, never more than its own search passes.
-TEST(ParallelChoice, ShowsOnlyProgressTheOneByOneChoiceShows) {
-    for (const Known& known : kKnown) {
-        std::set<int> allowed;
-        for (int i = 0; i <= kPits; ++i) {
-            int nPasses = 0;
-            if (i < kPits && known.line[kPlaces + i] > 0) {
-                CGameBoard single;
-                PutPosition(single, known.line, 0);
-                single.TrialMove(kComputerRow, i);
-                single.SearchValue(known.nDepth, 1);
-                nPasses = single.GetProgress();
-            }
-            for (int j = 0; j <= nPasses; ++j) {
-                allowed.insert(CGameBoard::SearchProgressAt(i, j));
-            }
-        }
-        search_table::Clear();
-        CGameBoard board;
-        std::atomic<int> bDone{0};
-        std::thread worker([&] {
-            ExpectKnownChoice(board, known);
-            bDone.store(1, std::memory_order_release);
-        });
-        int nLast = 0;
-        while (!bDone.load(std::memory_order_acquire)) {
-            const int nProgress = board.GetProgress();
-            EXPECT_GE(nProgress, nLast);
-            EXPECT_TRUE(nProgress == 0 || allowed.count(nProgress)) << nProgress;
-            nLast = nProgress;
-        }
-        worker.join();
-        EXPECT_EQ(board.GetProgress(), 100);
-    }
-}
+// Level-4 choices that keep the fast search busy for milliseconds, with the plain search's
+// scores.
+// clang-format off
+const std::pair<Line, Choice> kKnown[] = {
+    {{0, 0, 0, 0, 1, 10, 15, 1, 0, 2, 1, 1, 3, 14}, {3, 13, {4, -30000, 2, 5, 2, -1}}},
+    {{1, 1, 1, 1, 0, 6, 14, 3, 3, 4, 1, 2, 1, 10}, {4, 13, {-1, -1, -1, -1, -1, -1}}},
+    {{1, 0, 0, 1, 1, 0, 16, 1, 1, 1, 1, 2, 3, 20}, {0, 19, {13, -1, -1, -1, 13, 5}}},
+    {{1, 1, 0, 0, 1, 0, 31, 1, 3, 1, 1, 0, 1, 7}, {0, 28, {22, 19, 19, 8, -30000, 21}}},
+};
+// clang-format on
 
-// A stop lands while the threads search; they all give up, nothing is played, and nothing they
-// worked out after the stop misleads the next search of the same positions.
-TEST(ParallelChoice, AStopMidwayLeavesNothingWrongInTheTable) {
+TEST(ParallelChoice, AStopMidwayMisleadsNoLaterChoiceWhichShowsOnlyTheOneByOneProgress) {
     int nStoppedMidway = 0;
-    for (const Known& known : kKnown) {
+    for (const auto& [line, choice] : kKnown) {
+        // The one-by-one choice shows the steps of the candidates done in pit order, plus the
+        // pits that the next candidate's search has passed.
+        std::set<int> allowed = {0, 100};
+        for (int i = 0; i < kPits; ++i) {
+            CGameBoard single;
+            PutPosition(single, line, 0);
+            if (line[kPlaces + i] > 0) {
+                single.TrialMove(kComputerRow, i);
+                single.SearchValue(std::get<1>(choice), 1);
+            }
+            for (int j = 0; j <= single.GetProgress(); ++j)
+                allowed.insert(CGameBoard::SearchProgressAt(i, j));
+        }
+        // A stop lands while the threads search: they all give up and nothing is played.
         search_table::Clear();
         CGameBoard board;
-        PutPosition(board, known.line, 0);
+        PutPosition(board, line, 0);
         board.SetLevel(4);
-        std::thread worker([&] { board.ThinkAndMove(); });
-        while (board.GetProgress() < 3 && !board.HasHistory()) {
+        auto thinking = std::async(std::launch::async, [&] { board.ThinkAndMove(); });
+        while (board.GetProgress() < 3 && thinking.wait_for(0s) == std::future_status::timeout)
             std::this_thread::yield();
-        }
         board.RequestStop();
-        worker.join();
-        nStoppedMidway += board.HasHistory() ? 0 : 1;
-        if (!board.HasHistory()) {
-            EXPECT_EQ(Snapshot(board), known.line);
-            EXPECT_EQ(board.GetProgress(), 0);
-        }
+        thinking.wait();
+        nStoppedMidway += !board.HasHistory();
+        EXPECT_TRUE(board.HasHistory() || Snapshot(board) == line);
+        EXPECT_EQ(board.GetProgress(), 0);
+        // Nothing they worked out after the stop misleads the next choice, and meanwhile the
+        // status bar reads only what the one-by-one choice shows, never going back.
         board.ClearStop();
-        ExpectKnownChoice(board, known);
+        auto next = std::async(std::launch::async, [&] { return ChoiceOf(board, line); });
+        for (int nLast = 0, nNow; next.wait_for(0s) == std::future_status::timeout; nLast = nNow) {
+            nNow = board.GetProgress();
+            EXPECT_TRUE(nNow >= nLast && allowed.count(nNow)) << nLast << " then " << nNow;
+        }
+        EXPECT_EQ(next.get(), choice);
+        EXPECT_EQ(board.GetProgress(), 100);
     }
     EXPECT_GT(nStoppedMidway, 0);
 }
