@@ -156,6 +156,9 @@ TEST(SearchTable, KeepsNodesOfOneBucketApartByTheirWholeName) {
     search_table::Keep(place(0x0102, 1), 9, {3, 3}, 2);
     EXPECT_EQ(search_table::Find(place(nOther, 1), entry), 0);
     EXPECT_EQ(search_table::Find(place(0x0102, 0), entry), 0);
+    const std::uint64_t nKept = place(0x0102, 1).nTag;
+    for (int b = 0; b < search_table::kTagBits; ++b) // a tag one bit away names another node
+        EXPECT_EQ(search_table::Find({bucket, nKept ^ std::uint64_t{1} << b}, entry), 0) << b;
     search_table::Keep(place(nOther, 1), 9, {-2, search_table::kNoHigh}, 1);
     search_table::Keep(place(nOther, 1), 9, {search_table::kNoLow, 4}, search_table::kNoReply);
     ASSERT_EQ(search_table::Find(place(0x0102, 1), entry), 1);
