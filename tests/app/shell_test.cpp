@@ -23,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cstdint>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -189,6 +190,11 @@ TEST_F(ShellTest, RulesAreFifteenLinesInAPlainBox) {
     EXPECT_EQ(lines.size(), 15);
     EXPECT_EQ(lines.front(), U("ラヴェロの基本的なルール"));
     EXPECT_EQ(lines.back(), U("より詳しい説明は付属のドキュメントをご覧ください．"));
+    // Every character between, full-width stops and all, by a digest of the text's UTF-8 bytes.
+    std::uint64_t nDigest = 14695981039346656037ull;
+    for (const char c : m_recorder.Last().toUtf8())
+        nDigest = (nDigest ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    EXPECT_EQ(nDigest, 0x80e81c7ffb60368bull);
 }
 
 // Real boxes: the game's title, the buttons and icon of the type, the arrow over them while the

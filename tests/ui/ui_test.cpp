@@ -113,6 +113,31 @@ TEST_F(DrawingTest, PlacesDrawnLaterCoverTheOverflowOfEarlierOnes) {
     EXPECT_TRUE(MarbleAt(image, 349, 64, 4, 6)); // not the computer's marble at (349, 67)
 }
 
+// The newest move's pit carries a bar across its top edge: two red rows in a black outline whose
+// lowest row covers the square's first.
+TEST_F(DrawingTest, LastMoveBarLiesAcrossTheTopEdgeOfThePitPlayed) {
+    m_view.Board().SetPosition({});
+    QImage image = Paint();
+    m_view.Board().RecordMove(3, kUserRow, 4);
+    QPainter painter(&image);
+    m_view.Board().DrawLastMove(&painter);
+    painter.end();
+    int x = 0, y = 0;
+    GetPitOrigin(kUserRow, 3, x, y);
+    const char* kRows[] = {".....", ".BBB.", ".BRB.", ".BRB.", ".BBB.", "....."}; // y - 4 to y + 1
+    const int kColumns[] = {-1, 0, 20, 49, 50};
+    for (int r = 0; r < 6; ++r) {
+        for (int c = 0; c < 5; ++c) {
+            const int px = x + kColumns[c], py = y - 4 + r;
+            const char k = kRows[r][c];
+            EXPECT_EQ(image.pixel(px, py), k == 'B'   ? qRgb(0, 0, 0)
+                                           : k == 'R' ? qRgb(255, 0, 0)
+                                                      : g_bmpBoard.pixel(px, py))
+                << kColumns[c] << ", " << r - 4;
+        }
+    }
+}
+
 TEST_F(DrawingTest, MarbleAndBoardChoicesLoadTheirPicturesAndMoveTheCheck) {
     struct Choice {
         void (CRavelo2View::*pfnCommand)();
