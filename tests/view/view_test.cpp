@@ -90,6 +90,10 @@ TEST_F(ViewTest, WorkerThatCannotStartShowsTheUnchangedPositionThenTriesAgain) {
 
 TEST_F(ViewTest, HandOnlyOverAUserPitWithMarblesWhileTheUserMayPlay) {
     Run({{"move 0", "cursor=hand hot5,5"},
+         {"over", ""},
+         {"move 1", "cursor=arrow"},
+         {"put 4 4 4 4 4 4 0 4 4 4 4 4 4 0", ""},
+         {"move 0", "cursor=hand hot5,5"},
          {"move 420,60", "cursor=arrow"},
          {"click 2", ""},
          {"move 2", "cursor=arrow"},
@@ -98,9 +102,7 @@ TEST_F(ViewTest, HandOnlyOverAUserPitWithMarblesWhileTheUserMayPlay) {
          {"arrow", ""},
          {"move 3", "override=wait"}, // the busy cursor stays while the computer thinks
          {"go", ""},
-         {"tick", ""},
-         {"over", ""},
-         {"move 1", "cursor=arrow"}});
+         {"tick", ""}});
 }
 
 // Take-back and levels need the user's turn; take-back also a running game and a history.
