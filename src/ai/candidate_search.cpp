@@ -139,5 +139,10 @@ int CGameBoard::SearchCandidatesFast(int nDepth, std::int32_t* pScores) {
     for (int k = 0; k < nHelpers; ++k) {
         helpers[k].join();
     }
+    // Two threads that end their candidates at once may each miss the other's end, and then
+    // neither shows the whole choice done; after the joins every end is seen.
+    if (!m_bStopRequested.load(std::memory_order_relaxed)) {
+        Publish(run);
+    }
     return 1;
 }
