@@ -268,6 +268,7 @@ TEST(Choosers, CandidateScoresAreSearchValuesAtTheFullDepth) {
             const Choice c =
                 Choose(line, nLevel, 1, &line == &kLines[2] ? kSearchPlain : kSearchFast);
             ASSERT_GT(c.report.nDepth, 1);
+            EXPECT_EQ(c.nProgress, 100); // every candidate's steps shown, one after another
             for (int i = 0; i < 6; ++i) {
                 if (line[7 + i] == 0)
                     continue;
