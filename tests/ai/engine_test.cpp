@@ -1,3 +1,4 @@
+#include "ai/fast_searcher.h"
 #include "ai/forced_finish_table.h"
 #include "ai/pick_best.h"
 #include "ai/search_table.h"
@@ -167,6 +168,31 @@ TEST(SearchTable, KeepsNodesOfOneBucketApartByTheirWholeName) {
     EXPECT_EQ(entry.bounds.nLow, -2);
     EXPECT_EQ(entry.bounds.nHigh, 4);
     EXPECT_EQ(entry.nReply, 1);
+}
+
+// A search stopped as its top node passes its first pit leaves nothing in the table that makes
+// the next search of that node answer otherwise than a search on an empty table.
+TEST(SearchTable, AStoppedSearchMisleadsNoLaterSearch) {
+    Rng rng{77};
+    std::atomic<std::int32_t> bStop{0};
+    const fast_search::PitCounter stopAtFirstPit{
+        [](void* p) { static_cast<std::atomic<std::int32_t>*>(p)->store(1); }, &bStop};
+    for (int i = 0; i < 100; ++i) {
+        const Line line = RandomPosition(rng, 8 + rng(17));
+        std::int32_t counts[2][kPlaces];
+        std::copy(line.begin(), line.begin() + kPlaces, counts[kUserRow]);
+        std::copy(line.begin() + kPlaces, line.end(), counts[kComputerRow]);
+        fast_search::Node node{};
+        ASSERT_EQ(fast_search::NodeOfCounts(counts, i % 2, node), 1);
+        const int nDepth = 4 + rng(6);
+        fast_search::CFastSearcher searcher(bStop, search_table::Slots());
+        search_table::Clear();
+        const int nValue = searcher.Value(node, nDepth, nullptr);
+        search_table::Clear();
+        searcher.Value(node, nDepth, &stopAtFirstPit);
+        bStop = 0;
+        ASSERT_EQ(searcher.Value(node, nDepth, nullptr), nValue) << i;
+    }
 }
 
 struct Choice {
