@@ -47,9 +47,11 @@ struct CandidateRun {
 
 // Shows the progress of the candidates done in pit order, and of the first one not done: a
 // value the choice would show searching them one after another. The shown value only rises.
+// The ends are marked and read in one order for all threads: of two candidates that end at
+// once, the later reader sees both, so the last value shown is the whole choice's.
 void Publish(CandidateRun& run) {
     int k = 0;
-    while (k < kPits && run.bDone[k].load(std::memory_order_acquire)) {
+    while (k < kPits && run.bDone[k].load(std::memory_order_seq_cst)) {
         ++k;
     }
     const int v = CGameBoard::SearchProgressAt(
@@ -88,7 +90,7 @@ void Work(CandidateRun& run) {
         if (run.pStop->load(std::memory_order_relaxed)) {
             return; // an abandoned choice shows nothing more
         }
-        run.bDone[i].store(1, std::memory_order_release);
+        run.bDone[i].store(1, std::memory_order_seq_cst);
         Publish(run);
     }
 }
@@ -138,11 +140,6 @@ int CGameBoard::SearchCandidatesFast(int nDepth, std::int32_t* pScores) {
     Work(run);
     for (int k = 0; k < nHelpers; ++k) {
         helpers[k].join();
-    }
-    // Two threads that end their candidates at once may each miss the other's end, and then
-    // neither shows the whole choice done; after the joins every end is seen.
-    if (!m_bStopRequested.load(std::memory_order_relaxed)) {
-        Publish(run);
     }
     return 1;
 }

@@ -134,10 +134,7 @@ constexpr std::array<std::array<std::array<Sowing, kMostSown>, kPits>, 2> BuildS
                 int r = nRow;
                 int q = nPit;
                 for (int k = 0; k < n; ++k) {
-                    if (++q == kPlaces) {
-                        q = 0;
-                        r = 1 - r;
-                    }
+                    StepAlongSowing(r, q);
                     if (q < kPits) {
                         s.nAdd[r] += PitRow{1} << (8 * q);
                     }

@@ -22,6 +22,15 @@ inline constexpr int kStartCount = 4; // marbles per pit at the start
 
 using Position = std::int32_t[2][kPlaces];
 
+// The place a sown marble drops into after (nRow, nPlace): along the row to its store, then on
+// into the other row, counter-clockwise through both stores.
+constexpr void StepAlongSowing(int& nRow, int& nPlace) {
+    if (++nPlace == kPlaces) {
+        nPlace = 0;
+        nRow = 1 - nRow;
+    }
+}
+
 // How SearchValue works out its values. Both give the same value for every position; the plain
 // search walks the whole tree every time and stays as the reference, the fast one asks each
 // reply only what its parent's rule needs and remembers what it found out about positions.
@@ -173,10 +182,7 @@ inline void CGameBoard::AddAlongSowing(int nRow, int nPit, int nCount, int nDelt
     int r = nRow;
     int q = nPit;
     for (int k = 0; k < nCount; ++k) {
-        if (++q == kPlaces) {
-            q = 0;
-            r = 1 - r;
-        }
+        StepAlongSowing(r, q);
         m_nCount[r][q] += nDelta;
     }
 }
