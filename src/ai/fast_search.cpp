@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstdlib>
 #include <new>
@@ -119,6 +120,22 @@ inline int ReachesPitZero(PitRow nRow) {
     return ((x - 0x0101010101010101ull) & ~x & 0x8080808080808080ull) != 0;
 }
 
+// The pits of the row that hold marbles, as bits 0 to 5. A byte's top bit is set by adding
+// 0x7f when the pit holds any (no pit holds 128); the six top bits are then gathered by one
+// multiplication, whose partial products never meet.
+inline unsigned PlayablePits(PitRow nRow) {
+    const PitRow nTop = (nRow + 0x00007f7f7f7f7f7full) & kTopBits;
+    return static_cast<unsigned>(((nTop >> 7) * 0x810204081ull) >> 35) & 0x3fu;
+}
+
+inline int Lowest(unsigned nPits) {
+    return std::countr_zero(nPits);
+}
+
+inline int Highest(unsigned nPits) {
+    return 31 - std::countl_zero(nPits);
+}
+
 // What sowing n marbles from a pit adds to the twelve pits (the sown pit's own share included,
 // after a full lap), for every n a node can hold: 12 KB, read without working anything out.
 struct Sowing {
@@ -226,7 +243,7 @@ struct CFastSearcher::Child {
     search_table::Place place;
 };
 
-void CFastSearcher::MakeChild(const Node& node, int bFu, int bFc, int nPit, int nDepth,
+__attribute__((always_inline)) inline void CFastSearcher::MakeChild(const Node& node, int bFu, int bFc, int nPit, int nDepth,
                               Child& child) const {
     const int nMover = node.bUserTurn != 0 ? kUserRow : kComputerRow;
     const int n = PitOf(node.nRow[nMover], nPit);
@@ -263,7 +280,7 @@ void CFastSearcher::Locate(Child& child, int nDepth) const {
     }
 }
 
-search_table::Place CFastSearcher::PlaceOf(const Node& node, int nDepth) const {
+__attribute__((always_inline)) inline search_table::Place CFastSearcher::PlaceOf(const Node& node, int nDepth) const {
     return search_table::PlaceOf(m_pSlots, search_table::NodeNumber(node.nRow[kUserRow],
                                                                     node.nRow[kComputerRow],
                                                                     node.bUserTurn, nDepth));
@@ -275,11 +292,8 @@ int CFastSearcher::ValueOneDeep(const Node& node, int bFu, int bFc) {
     const int nMover = node.bUserTurn != 0 ? kUserRow : kComputerRow;
     int bSomeBelow = 0;
     int bSomeAbove = 0;
-    for (int p = 0; p < kPits; ++p) {
-        if (PitOf(node.nRow[nMover], p) == 0) {
-            continue;
-        }
-        const int v = LeafValue(node, bFu, bFc, nMover, p);
+    for (unsigned nRest = PlayablePits(node.nRow[nMover]); nRest != 0; nRest &= nRest - 1) {
+        const int v = LeafValue(node, bFu, bFc, nMover, Lowest(nRest));
         if (node.bUserTurn != 0 && v < 0) {
             return v; // the first child below 0
         }
@@ -344,7 +358,8 @@ int CFastSearcher::Window(const Node& node, int bFu, int bFc, int nDepth, int nL
 
     // Children are made as they are asked, and the next one's bucket is fetched meanwhile;
     // many nodes are settled by their first child or two.
-    const PitRow nMoverRow = node.nRow[node.bUserTurn != 0 ? kUserRow : kComputerRow];
+    const unsigned nPlayable =
+        PlayablePits(node.nRow[node.bUserTurn != 0 ? kUserRow : kComputerRow]);
     Child children[kPits];
     int bMade[kPits] = {};
     const auto child = [&](int p) -> Child& {
@@ -375,6 +390,12 @@ int CFastSearcher::Window(const Node& node, int bFu, int bFc, int nDepth, int nL
     // the same as the plain search's.
     int nHint = search_table::kNoReply;
     if (pPlace != nullptr && pCounter == nullptr) {
+        // The bucket of the child most likely asked first is on its way while this node's own
+        // is awaited, so that the two waits overlap.
+        if (nDepth > kShallowestKept) {
+            const int bDown = node.bUserTurn == 0 && MarblesIn(node) >= kMarblesFromPit5;
+            Locate(child(bDown ? Highest(nPlayable) : Lowest(nPlayable)), nDepth);
+        }
         search_table::Entry known{};
         if (search_table::Find(*pPlace, known)) {
             if (known.bounds.nLow == known.bounds.nHigh) {
@@ -426,19 +447,14 @@ int CFastSearcher::Window(const Node& node, int bFu, int bFc, int nDepth, int nL
         return r;
     };
 
-    const auto countPit = [&] {
+    // The top node counts every pit it passes, the empty ones included, in pit order.
+    int nCounted = 0;
+    const auto countPitsBefore = [&](int nPit) {
         if (pCounter != nullptr) {
-            pCounter->pfnPit(pCounter->pContext);
-        }
-    };
-    const auto playable = [&](int p) { return PitOf(nMoverRow, p) != 0; };
-    const auto nextPlayable = [&](int p) {
-        for (int q = p + 1; q < kPits; ++q) {
-            if (playable(q)) {
-                return q;
+            for (; nCounted < nPit; ++nCounted) {
+                pCounter->pfnPit(pCounter->pContext);
             }
         }
-        return -1;
     };
 
     if (node.bUserTurn != 0) {
@@ -448,34 +464,36 @@ int CFastSearcher::Window(const Node& node, int bFu, int bFc, int nDepth, int nL
         int bHaveMin = 0; // nMin: the smallest child seen, all of them 0 or more so far
         int nMin = 0;
         int bSomeAbove = 0;
-        for (int p = 0; p < kPits; ++p) {
-            if (playable(p)) {
-                int nCeiling = std::max(nHigh, 1);
-                if (bHaveMin) {
-                    nCeiling = nMin > 0 ? std::min(nCeiling, nMin) : (bSomeAbove ? 0 : 1);
-                }
-                const int c = ask(p, nextPlayable(p), nFloor, nCeiling);
-                if (c <= nFloor) {
-                    return finish(nLow, search_table::kNoReply); // a first child below 0
-                }
-                if (c < nCeiling) {
-                    if (c < 0) {
-                        return finish(clamp(c), search_table::kNoReply);
-                    }
-                    nMin = bHaveMin ? std::min(nMin, c) : c;
-                    bHaveMin = 1;
-                    bSomeAbove |= c > 0 ? 1 : 0;
-                } else if (nCeiling >= 1) {
-                    bSomeAbove = 1;
-                }
-                // Whatever the rest give, the node can no longer rise above nLow.
-                if (bHaveMin && ((nMin > 0 && nMin <= nLow) ||
-                                 (nMin == 0 && nLow >= 1 && (bSomeAbove || nLow >= heuristic())))) {
-                    return finish(nLow, search_table::kNoReply);
-                }
+        for (unsigned nRest = nPlayable; nRest != 0;) {
+            const int p = Lowest(nRest);
+            nRest &= nRest - 1;
+            countPitsBefore(p);
+            int nCeiling = std::max(nHigh, 1);
+            if (bHaveMin) {
+                nCeiling = nMin > 0 ? std::min(nCeiling, nMin) : (bSomeAbove ? 0 : 1);
             }
-            countPit();
+            const int c = ask(p, nRest != 0 ? Lowest(nRest) : -1, nFloor, nCeiling);
+            if (c <= nFloor) {
+                return finish(nLow, search_table::kNoReply); // a first child below 0
+            }
+            if (c < nCeiling) {
+                if (c < 0) {
+                    return finish(clamp(c), search_table::kNoReply);
+                }
+                nMin = bHaveMin ? std::min(nMin, c) : c;
+                bHaveMin = 1;
+                bSomeAbove |= c > 0 ? 1 : 0;
+            } else if (nCeiling >= 1) {
+                bSomeAbove = 1;
+            }
+            // Whatever the rest give, the node can no longer rise above nLow.
+            if (bHaveMin && ((nMin > 0 && nMin <= nLow) ||
+                             (nMin == 0 && nLow >= 1 && (bSomeAbove || nLow >= heuristic())))) {
+                return finish(nLow, search_table::kNoReply);
+            }
+            countPitsBefore(p + 1);
         }
+        countPitsBefore(kPits);
         if (!bHaveMin) {
             return finish(nHigh, search_table::kNoReply); // every child at least max(nHigh, 1)
         }
@@ -488,18 +506,14 @@ int CFastSearcher::Window(const Node& node, int bFu, int bFc, int nDepth, int nL
     // positions, endgames are settled soonest from pit 0 on, and middle games with many marbles
     // from pit 5 down, where the long moves into the user's row start. The top node with a pit
     // counter keeps pit order.
-    int order[kPits];
-    int nOrdered = 0;
-    const int bHint = pCounter == nullptr && nHint < kPits && playable(nHint);
-    if (bHint) {
-        order[nOrdered++] = nHint;
-    }
     const int bFromPit5 = pCounter == nullptr && MarblesIn(node) >= kMarblesFromPit5;
-    for (int k = 0; k < kPits; ++k) {
-        const int p = bFromPit5 ? kPits - 1 - k : k;
-        if (pCounter != nullptr || (playable(p) && !(bHint && p == nHint))) {
-            order[nOrdered++] = p;
-        }
+    const auto nextOf = [&](unsigned nRest) {
+        return nRest == 0 ? -1 : (bFromPit5 ? Highest(nRest) : Lowest(nRest));
+    };
+    unsigned nRest = nPlayable;
+    int p = nextOf(nRest);
+    if (pCounter == nullptr && nHint < kPits && (nPlayable >> nHint & 1u) != 0) {
+        p = nHint;
     }
 
     // Below the floor a child changes nothing that could lift the node above nLow.
@@ -509,34 +523,30 @@ int CFastSearcher::Window(const Node& node, int bFu, int bFc, int nDepth, int nL
     int nMax = 0;
     int nBest = search_table::kNoReply;
     int bSomeBelow = 0;
-    for (int k = 0; k < nOrdered; ++k) {
-        const int p = order[k];
-        if (playable(p)) {
-            int nChildLow = nFloor;
-            if (bHaveMax) {
-                nChildLow = nMax != 0 ? std::max(nFloor, nMax) : (bSomeBelow ? 0 : nFloor);
-            }
-            int nNext = -1;
-            for (int j = k + 1; j < nOrdered && nNext < 0; ++j) {
-                nNext = playable(order[j]) ? order[j] : -1;
-            }
-            const int c = ask(p, nNext, nChildLow, nCeiling);
-            if (c >= nCeiling) {
-                return finish(nHigh, p); // a child above 0 and at least nHigh
-            }
-            if (c <= nChildLow) {
-                bSomeBelow |= nChildLow < 0 ? 1 : 0;
-            } else {
-                if (!bHaveMax || c > nMax) {
-                    nMax = c;
-                    nBest = p;
-                }
-                bHaveMax = 1;
-                bSomeBelow |= c < 0 ? 1 : 0;
-            }
+    for (; p >= 0; p = nextOf(nRest)) {
+        nRest &= ~(1u << p);
+        countPitsBefore(p);
+        int nChildLow = nFloor;
+        if (bHaveMax) {
+            nChildLow = nMax != 0 ? std::max(nFloor, nMax) : (bSomeBelow ? 0 : nFloor);
         }
-        countPit();
+        const int c = ask(p, nextOf(nRest), nChildLow, nCeiling);
+        if (c >= nCeiling) {
+            return finish(nHigh, p); // a child above 0 and at least nHigh
+        }
+        if (c <= nChildLow) {
+            bSomeBelow |= nChildLow < 0 ? 1 : 0;
+        } else {
+            if (!bHaveMax || c > nMax) {
+                nMax = c;
+                nBest = p;
+            }
+            bHaveMax = 1;
+            bSomeBelow |= c < 0 ? 1 : 0;
+        }
+        countPitsBefore(p + 1);
     }
+    countPitsBefore(kPits);
     if (!bHaveMax) {
         return finish(nLow, search_table::kNoReply); // every child at most nFloor
     }
