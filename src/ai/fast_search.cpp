@@ -459,8 +459,10 @@ int CFastSearcher::Window(const Node& node, int bFu, int bFc, int nDepth, int nL
 
     if (node.bUserTurn != 0) {
         // Nothing at or below the floor can be the first child below 0 without putting the
-        // node at or below nLow.
-        const int nFloor = std::min(nLow, -1);
+        // node at or below nLow. With nLow at 1 or more and at least the heuristic, no child
+        // up to nLow can lift the node above it either: one below 0 makes the node negative,
+        // one up to nLow caps the smallest, and a 0 leaves 1 or the heuristic.
+        const int nFloor = nLow >= 1 && nLow >= heuristic() ? nLow : std::min(nLow, -1);
         int bHaveMin = 0; // nMin: the smallest child seen, all of them 0 or more so far
         int nMin = 0;
         int bSomeAbove = 0;
