@@ -532,7 +532,19 @@ int CFastSearcher::Window(const Node& node, int bFu, int bFc, int nDepth, int nL
         if (bHaveMax) {
             nChildLow = nMax != 0 ? std::max(nFloor, nMax) : (bSomeBelow ? 0 : nFloor);
         }
-        const int c = ask(p, nextOf(nRest), nChildLow, nCeiling);
+        // Once a child is known, a deep one is first only asked whether it beats it: most do
+        // not, and a narrow question is settled far sooner. One that does is asked again in
+        // full, and finds its lower bound in the table.
+        const int nNext = nextOf(nRest);
+        int c = 0;
+        if (bHaveMax && nCeiling > nChildLow + 1 && nDepth > kShallowestKept) {
+            c = ask(p, nNext, nChildLow, nChildLow + 1);
+            if (c > nChildLow) {
+                c = ask(p, nNext, nChildLow, nCeiling);
+            }
+        } else {
+            c = ask(p, nNext, nChildLow, nCeiling);
+        }
         if (c >= nCeiling) {
             return finish(nHigh, p); // a child above 0 and at least nHigh
         }
