@@ -121,7 +121,7 @@ inline int ReachesPitZero(PitRow nRow) {
 }
 
 // The pits of the row that hold marbles, as bits 0 to 5. A byte's top bit is set by adding
-// 0x7f when the pit holds any (no pit holds 128); the six top bits are then gathered by one
+// 0x7f when the pit holds any (no pit holds more than 63); the six top bits are then gathered by one
 // multiplication, whose partial products never meet.
 inline unsigned PlayablePits(PitRow nRow) {
     const PitRow nTop = (nRow + 0x00007f7f7f7f7f7full) & kTopBits;
@@ -532,9 +532,9 @@ int CFastSearcher::Window(const Node& node, int bFu, int bFc, int nDepth, int nL
         if (bHaveMax) {
             nChildLow = nMax != 0 ? std::max(nFloor, nMax) : (bSomeBelow ? 0 : nFloor);
         }
-        // Once a child is known, a deep one is first only asked whether it beats it: most do
-        // not, and a narrow question is settled far sooner. One that does is asked again in
-        // full, and finds its lower bound in the table.
+        // Once a child is known, a deep one is first only asked whether it beats the best so
+        // far: most do not, and so narrow a question is settled far sooner. One that does is
+        // asked again in full, and finds the bound it just showed in the table.
         const int nNext = nextOf(nRest);
         int c = 0;
         if (bHaveMax && nCeiling > nChildLow + 1 && nDepth > kShallowestKept) {
