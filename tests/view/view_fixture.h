@@ -79,6 +79,10 @@ protected:
     // pointer's shape and hot spot, the override cursor; from the last paint red (the marker on
     // the newest move's pit) and frame (the user's pit with the keyboard's frame); the tooltip.
     std::set<std::string> State() {
+        // The live board is the worker's until its move is made: an unheld worker is awaited
+        // before it is read, as the window itself never reads it meanwhile.
+        if (!s_bHold.load())
+            m_pView->WaitForWorkerForTest();
         CGameBoard& board = m_pView->Board();
         const auto line = [](const Line& l) {
             std::string s;
