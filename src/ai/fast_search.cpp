@@ -243,7 +243,7 @@ struct CFastSearcher::Child {
     search_table::Place place;
 };
 
-__attribute__((always_inline)) inline void CFastSearcher::MakeChild(const Node& node, int bFu, int bFc, int nPit, int nDepth,
+void CFastSearcher::MakeChild(const Node& node, int bFu, int bFc, int nPit, int nDepth,
                               Child& child) const {
     const int nMover = node.bUserTurn != 0 ? kUserRow : kComputerRow;
     const int n = PitOf(node.nRow[nMover], nPit);
@@ -280,7 +280,7 @@ void CFastSearcher::Locate(Child& child, int nDepth) const {
     }
 }
 
-__attribute__((always_inline)) inline search_table::Place CFastSearcher::PlaceOf(const Node& node, int nDepth) const {
+search_table::Place CFastSearcher::PlaceOf(const Node& node, int nDepth) const {
     return search_table::PlaceOf(m_pSlots, search_table::NodeNumber(node.nRow[kUserRow],
                                                                     node.nRow[kComputerRow],
                                                                     node.bUserTurn, nDepth));
