@@ -121,8 +121,8 @@ inline int ReachesPitZero(PitRow nRow) {
 }
 
 // The pits of the row that hold marbles, as bits 0 to 5. A byte's top bit is set by adding
-// 0x7f when the pit holds any (no pit holds more than 63); the six top bits are then gathered by one
-// multiplication, whose partial products never meet.
+// 0x7f when the pit holds any (no pit holds more than 63); the six top bits are then gathered by
+// one multiplication, whose partial products never meet.
 inline unsigned PlayablePits(PitRow nRow) {
     const PitRow nTop = (nRow + 0x00007f7f7f7f7f7full) & kTopBits;
     return static_cast<unsigned>(((nTop >> 7) * 0x810204081ull) >> 35) & 0x3fu;
