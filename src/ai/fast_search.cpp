@@ -360,6 +360,15 @@ int CFastSearcher::Window(const Node& node, int bFu, int bFc, int nDepth, int nL
     // many nodes are settled by their first child or two.
     const unsigned nPlayable =
         PlayablePits(node.nRow[node.bUserTurn != 0 ? kUserRow : kComputerRow]);
+    // The order of the children changes nothing at a computer node, only how soon it is
+    // settled. As measured on the hardest positions, endgames are settled soonest from pit 0
+    // on, and middle games with many marbles from pit 5 down, where the long moves into the
+    // user's row start. The user's nodes, and the top node with a pit counter, keep pit order.
+    const int bFromPit5 =
+        node.bUserTurn == 0 && pCounter == nullptr && MarblesIn(node) >= kMarblesFromPit5;
+    const auto nextOf = [&](unsigned nRest) {
+        return nRest == 0 ? -1 : (bFromPit5 ? Highest(nRest) : Lowest(nRest));
+    };
     Child children[kPits];
     int bMade[kPits] = {};
     const auto child = [&](int p) -> Child& {
@@ -393,8 +402,7 @@ int CFastSearcher::Window(const Node& node, int bFu, int bFc, int nDepth, int nL
         // The bucket of the child most likely asked first is on its way while this node's own
         // is awaited, so that the two waits overlap.
         if (nDepth > kShallowestKept) {
-            const int bDown = node.bUserTurn == 0 && MarblesIn(node) >= kMarblesFromPit5;
-            Locate(child(bDown ? Highest(nPlayable) : Lowest(nPlayable)), nDepth);
+            Locate(child(nextOf(nPlayable)), nDepth);
         }
         search_table::Entry known{};
         if (search_table::Find(*pPlace, known)) {
@@ -503,15 +511,7 @@ int CFastSearcher::Window(const Node& node, int bFu, int bFc, int nDepth, int nL
                       search_table::kNoReply);
     }
 
-    // The order of the children changes nothing at a computer node, only how soon it is
-    // settled: the one that settled it last time comes first. Then, as measured on the hardest
-    // positions, endgames are settled soonest from pit 0 on, and middle games with many marbles
-    // from pit 5 down, where the long moves into the user's row start. The top node with a pit
-    // counter keeps pit order.
-    const int bFromPit5 = pCounter == nullptr && MarblesIn(node) >= kMarblesFromPit5;
-    const auto nextOf = [&](unsigned nRest) {
-        return nRest == 0 ? -1 : (bFromPit5 ? Highest(nRest) : Lowest(nRest));
-    };
+    // The child that settled the node last time comes first, then the order above.
     unsigned nRest = nPlayable;
     int p = nextOf(nRest);
     if (pCounter == nullptr && nHint < kPits && (nPlayable >> nHint & 1u) != 0) {
@@ -525,7 +525,8 @@ int CFastSearcher::Window(const Node& node, int bFu, int bFc, int nDepth, int nL
     int nMax = 0;
     int nBest = search_table::kNoReply;
     int bSomeBelow = 0;
-    for (; p >= 0; p = nextOf(nRest)) {
+    int nNext = -1;
+    for (; p >= 0; p = nNext) {
         nRest &= ~(1u << p);
         countPitsBefore(p);
         int nChildLow = nFloor;
@@ -535,7 +536,7 @@ int CFastSearcher::Window(const Node& node, int bFu, int bFc, int nDepth, int nL
         // Once a child is known, a deep one is first only asked whether it beats the best so
         // far: most do not, and so narrow a question is settled far sooner. One that does is
         // asked again in full, and finds the bound it just showed in the table.
-        const int nNext = nextOf(nRest);
+        nNext = nextOf(nRest);
         int c = 0;
         if (bHaveMax && nCeiling > nChildLow + 1 && nDepth > kShallowestKept) {
             c = ask(p, nNext, nChildLow, nChildLow + 1);
