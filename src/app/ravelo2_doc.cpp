@@ -38,7 +38,9 @@ int CRavelo2Doc::OnOpenDocument(const QString& pathName, QString* pError) {
         return 0;
     }
     file.close();
-    m_strPathName = pathName;
+    // The document carries no content: saving it under the opened file's name would empty that
+    // file. So an opened document has no name, and its first save asks for one.
+    m_strPathName.clear();
     return 1;
 }
 

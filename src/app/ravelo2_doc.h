@@ -5,8 +5,9 @@
 #include <QString>
 
 // The document holds nothing: the game lives in the view. Opening a file only checks that it
-// can be read; nothing is read from it. Saving writes a file without content, under the name
-// asked for the first time and under the same name afterwards.
+// can be read; nothing is read from it, and the document gets no name from it. Saving writes a
+// file without content, under the name asked for at the first save of a new or opened document
+// and under the same name afterwards.
 class CRavelo2Doc : public CCmdTarget {
 public:
     int OnNewDocument();

@@ -12,11 +12,8 @@
 namespace {
 
 QString ShowQtFileDialog(QWidget* pParent, int bOpen) {
-    // No title of our own: the toolkit names the dialog ("開く", "名前を付けて保存") in the
-    // language of its translation.
     QFileDialog dialog(pParent);
-    dialog.setAcceptMode(bOpen ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-    dialog.setFileMode(bOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    SetUpFileDialog(dialog, bOpen != 0);
     const CArrowOverWaitCursor arrow;
     if (dialog.exec() != QDialog::Accepted)
         return QString();
@@ -30,6 +27,15 @@ FileDialogHandler& CurrentHandler() {
 }
 
 } // namespace
+
+void SetUpFileDialog(QFileDialog& dialog, bool bOpen) {
+    // No title of our own: the toolkit names the dialog ("開く", "名前を付けて保存") in the
+    // language of its translation.
+    dialog.setAcceptMode(bOpen ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(bOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // The saved document is empty: the dialog asks before it lets a save replace a file.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+}
 
 QString AfxPromptFileName(int bOpen) {
     return CurrentHandler()(QApplication::activeWindow(), bOpen);

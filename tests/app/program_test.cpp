@@ -4,6 +4,7 @@
 #include "app/command_line_info.h"
 #include "app/main_frame.h"
 #include "app/ravelo2_app.h"
+#include "app/ravelo2_doc.h"
 #include "message_recorder.h"
 #include "ui/pictures.h"
 #include "ui/wait_cursor.h"
@@ -57,6 +58,7 @@ TEST(CommandLine, AFileIsOnlyCheckedForReadingAndOneThatCannotBeOpenedEndsTheSta
         const bool bReadable = name == path;
         EXPECT_EQ(app.InitInstance({CCommandLineInfo::FileOpen, name, {}}), bReadable ? 1 : 0);
         EXPECT_EQ(app.GetMainWnd() != nullptr, bReadable);
+        EXPECT_TRUE(!bReadable || app.GetDocument()->GetPathName().isEmpty()); // saves ask
         EXPECT_EQ(recorder.Last(),
                   bReadable
                       ? QString()

@@ -16,6 +16,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -241,12 +242,14 @@ TEST_F(ShellTest, MessageBoxesAskUnderTheGamesTitleWithTheArrowOverThem) {
     EndWaitCursor();
 }
 
-TEST_F(ShellTest, SaveAsksOnceForANameAndOpenChecksTheFileButLoadsNothing) {
+// An opened file is only checked for reading and gives the document no name: its first save
+// asks, so no file is emptied unasked, and the real dialog asks before it replaces one.
+TEST_F(ShellTest, SaveAsksForANameAfterNewOrOpenAndNeverEmptiesAnOpenedFileUnasked) {
     QTemporaryDir dir;
     const QString game = dir.filePath(U("ゲーム.rav"));
     const QString other = dir.filePath(U("other"));
     QFile file(other);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("kept until saved") > 0);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("notes\n") > 0);
     file.close();
     m_answer = game;
     Menu()->Execute(ID_FILE_SAVE);
@@ -268,9 +271,15 @@ TEST_F(ShellTest, SaveAsksOnceForANameAndOpenChecksTheFileButLoadsNothing) {
     Menu()->Execute(ID_FILE_OPEN);
     EXPECT_EQ(m_recorder.Count(), 2u);
     EXPECT_TRUE(m_pView->Board().HasHistory()); // the game is untouched
-    Menu()->Execute(ID_FILE_SAVE);              // saves go to the opened file now
-    EXPECT_EQ(m_asked, (std::vector<int>{0, 0, 1, 1}));
-    EXPECT_EQ(QFile(other).size(), 0);
+    m_answer.clear();                           // the save after the open asks, and is cancelled
+    Menu()->Execute(ID_FILE_SAVE);
+    EXPECT_EQ(m_asked, (std::vector<int>{0, 0, 1, 1, 0}));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("notes\n"));
+    QFileDialog dialog;
+    SetUpFileDialog(dialog, false);
+    EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
 }
 
 } // namespace
