@@ -20,10 +20,16 @@ inline constexpr char kTextNoProgress[] = "---％";
 
 // The board and its places, as the tooltips and the screen reader name them.
 inline constexpr char kTextBoardName[] = "ラヴェロのボード";
-inline constexpr char kTextUserPit[] = "あなたの箱 %1: ビー玉 %2個";
+inline constexpr char kTextPitWithMarbles[] = "%1: ビー玉 %2個";
 inline constexpr char kTextUserStore[] = "あなたの右端の箱: ビー玉 %1個";
-inline constexpr char kTextComputerPit[] = "コンピュータの箱 %1: ビー玉 %2個";
 inline constexpr char kTextComputerStore[] = "コンピュータの左端の箱: ビー玉 %1個";
+// What the screen reader hears after the computer's moves: the pits it played since the user's
+// last move, by the names of the tooltips.
+inline constexpr char kTextUserPitName[] = "あなたの箱 %1";
+inline constexpr char kTextComputerPitName[] = "コンピュータの箱 %1";
+inline constexpr char kTextComputerChose[] = "コンピュータが選んだ箱: %1";
+inline constexpr char kTextNameSeparator[] = "、";
+inline constexpr char kTextSentenceEnd[] = "。";
 
 // The rules, shown by the help menu's explanation item. The list markers and the indents are
 // ASCII; the brackets, digits and stops inside the sentences are full-width.

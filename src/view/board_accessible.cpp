@@ -3,7 +3,6 @@
 #include "res/texts.h"
 #include "ui/board_geometry.h"
 #include "ui/place_names.h"
-#include "ui/status_bar.h"
 #include "view/ravelo2_view.h"
 
 #include <QAccessibleActionInterface>
@@ -29,7 +28,11 @@ public:
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     void setText(QAccessible::Text, const QString&) override {}
 
+    // A user's pit is described by the computer's latest moves, so that the first arrow key
+    // after them says which pits the computer played.
     QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Description)
+            return UserPit() ? m_pView->ComputerPitsText() : QString();
         if (t != QAccessible::Name)
             return QString();
         return PlaceName(m_nRow, m_nIndex, m_pView->Board().GetShownCount(m_nIndex, m_nRow));
@@ -100,10 +103,8 @@ CRavelo2View* CBoardAccessible::View() const {
 QString CBoardAccessible::text(QAccessible::Text t) const {
     if (t == QAccessible::Name)
         return QString::fromUtf8(kTextBoardName);
-    if (t == QAccessible::Description) {
-        const CStatusBar* pStatusBar = FindStatusBar(View());
-        return pStatusBar ? pStatusBar->GetPaneText(1) : View()->TurnText();
-    }
+    if (t == QAccessible::Description)
+        return View()->BoardDescription();
     return QAccessibleWidget::text(t);
 }
 

@@ -54,7 +54,9 @@ int CRavelo2View::OnCreate() {
     m_bComputerPending = 0;
     m_nMarbleColor = 1;
     m_nBoardStyle = 1;
-    AnnounceShownPosition(); // the screen reader starts from the first position
+    // The screen reader starts from the first position.
+    AnnounceShownPosition();
+    AnnounceTurn();
     m_nTimerId = startTimer(kTimerPeriodMs);
     return m_nTimerId != 0 ? 0 : -1;
 }
@@ -94,6 +96,7 @@ void CRavelo2View::PlayUserPit(int nPit) {
         AfxMessageBox(QString::fromUtf8(kTextCannotChoose));
         return;
     }
+    m_computerPits.clear(); // the user has answered the computer's moves
     if (g_hcurArrow)
         setCursor(*g_hcurArrow);
     if (m_board.IsSideEmpty(kSideUser))
@@ -103,12 +106,13 @@ void CRavelo2View::PlayUserPit(int nPit) {
     if (!m_board.IsRunning()) {
         m_board.SetUserTurn(1);
         m_bUserMayAct = 1;
+        AnnounceTurn();
         AfxMessageBox(QString::fromUtf8(kTextYouWin));
     }
     m_bUserMayAct = m_board.IsUserTurn();
-    if (m_bUserMayAct)
-        return;
-    StartComputerMove();
+    if (!m_bUserMayAct)
+        StartComputerMove();
+    AnnounceTurn();
 }
 
 void CRavelo2View::StartComputerMove() {
@@ -149,17 +153,22 @@ void CRavelo2View::OnTimer() {
             m_pWorker->Join();
         m_board.PublishCounts();
         m_bShowLastMove = 1;
+        const MoveRecord* pLast = m_board.GetHistory();
+        if (pLast && pLast->nRow == kComputerRow)
+            m_computerPits.push_back(pLast->nPit);
         if (m_board.IsSideEmpty(kSideComputer))
             m_board.SetRunning(0);
         Invalidate();
         if (!m_board.IsRunning()) {
             m_board.SetUserTurn(1);
             m_bUserMayAct = 1;
+            AnnounceTurn();
             AfxMessageBox(QString::fromUtf8(kTextYouLose));
         }
         m_bComputerPending = 0;
         m_bUserMayAct = m_board.IsUserTurn();
         EndWaitCursor();
+        AnnounceTurn();
         return;
     }
     StartComputerMove();

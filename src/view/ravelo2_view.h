@@ -6,6 +6,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 class QPainter;
 
@@ -32,6 +33,12 @@ public:
     void OnDraw(QPainter* pDC);
     // What status pane 1 says: whose turn it is, or that the game is over.
     QString TurnText() const;
+    // What the screen reader reads as the board's description: the turn text, and after the
+    // computer's moves the pits it played since the user's last move.
+    QString BoardDescription() const;
+    // The pits the computer played since the user's last move, as the user's pits describe
+    // them; empty before the computer's first move is shown.
+    QString ComputerPitsText() const;
     void UpdateProgressPane();
     void OnMouseMove(int x, int y);
 
@@ -122,6 +129,8 @@ private:
     void DrawKeyFocus(QPainter* pDC) const;
     // Tells the screen reader which places changed since it was last told.
     void AnnounceShownPosition();
+    // Tells the screen reader the board's description once the turn has settled, if it changed.
+    void AnnounceTurn();
     void StartComputerMove();
     void StopWorker();
     void NewGame(int bUserFirst);
@@ -155,5 +164,7 @@ private:
     int m_nKeyPit = -1;
     // The position the screen reader was last told of, and whose turn.
     std::int32_t m_nAnnounced[2][kPlaces] = {};
-    QString m_announcedTurn;
+    QString m_announcedDescription;
+    // The computer's pits shown since the user's last move, oldest first.
+    std::vector<int> m_computerPits;
 };

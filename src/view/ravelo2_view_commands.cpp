@@ -31,7 +31,9 @@ void CRavelo2View::NewGame(int bUserFirst) {
     m_board.SetUserTurn(bUserFirst);
     m_board.NewGame();
     m_bUserMayAct = bUserFirst;
+    m_computerPits.clear();
     Invalidate();
+    AnnounceTurn();
 }
 
 void CRavelo2View::OnTakeBack() {
@@ -43,7 +45,9 @@ void CRavelo2View::OnTakeBack() {
     }
     // Undoing the computer's opening moves of a game it began gives it the move again.
     m_bUserMayAct = m_board.IsUserTurn();
+    m_computerPits.clear(); // the computer's moves are undone
     Invalidate();
+    AnnounceTurn();
 }
 
 void CRavelo2View::OnUpdateTakeBack(CCmdUI* pCmdUI) {

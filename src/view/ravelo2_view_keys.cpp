@@ -2,7 +2,9 @@
 // focus across them and Enter or Space sows the focused one. Every key meets the same gate and
 // the same refusals as a click.
 
+#include "res/texts.h"
 #include "ui/board_geometry.h"
+#include "ui/place_names.h"
 #include "view/board_accessible.h"
 #include "view/ravelo2_view.h"
 
@@ -62,8 +64,7 @@ void CRavelo2View::MoveKeyFocus(int nPit) {
 }
 
 void CRavelo2View::AnnounceShownPosition() {
-    // Only the places whose marbles changed are named again, and the board's description when
-    // the turn changed.
+    // Only the places whose marbles changed are named again.
     for (int nRow = 0; nRow < 2; ++nRow) {
         for (int nIndex = 0; nIndex < kPlaces; ++nIndex) {
             const int nCount = m_board.GetShownCount(nIndex, nRow);
@@ -76,9 +77,28 @@ void CRavelo2View::AnnounceShownPosition() {
             }
         }
     }
-    if (TurnText() != m_announcedTurn) {
-        m_announcedTurn = TurnText();
-        QAccessibleEvent event(this, QAccessible::DescriptionChanged);
-        NotifyScreenReader(&event);
-    }
+}
+
+void CRavelo2View::AnnounceTurn() {
+    const QString description = BoardDescription();
+    if (description == m_announcedDescription)
+        return;
+    m_announcedDescription = description;
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    NotifyScreenReader(&event);
+}
+
+QString CRavelo2View::ComputerPitsText() const {
+    if (m_computerPits.empty())
+        return QString();
+    QStringList names;
+    for (const int nPit : m_computerPits)
+        names << PitName(kComputerRow, nPit);
+    return QString::fromUtf8(kTextComputerChose)
+        .arg(names.join(QString::fromUtf8(kTextNameSeparator)));
+}
+
+QString CRavelo2View::BoardDescription() const {
+    const QString pits = ComputerPitsText();
+    return pits.isEmpty() ? TurnText() : TurnText() + QString::fromUtf8(kTextSentenceEnd) + pits;
 }

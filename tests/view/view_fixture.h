@@ -8,6 +8,7 @@
 #include "ui/pictures.h"
 #include "ui/status_bar.h"
 #include "ui/wait_cursor.h"
+#include "view/board_accessible.h"
 #include "view/ravelo2_view.h"
 
 #include <QGuiApplication>
@@ -56,6 +57,10 @@ protected:
         m_menu.SetRoute({m_pView});
         m_window.show();
         s_bHold = 0;
+        m_previousNotifier = SetScreenReaderNotifier([this](QAccessibleEvent* pEvent) {
+            if (pEvent->type() == QAccessible::DescriptionChanged)
+                m_heard << pEvent->accessibleInterface()->text(QAccessible::Description);
+        });
         CRavelo2View::SetWorkerHookForTest([](CGameBoard* pBoard) {
             while (s_bHold.load() && !pBoard->IsStopRequested())
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -65,6 +70,7 @@ protected:
         s_bHold = 0;
         delete m_pView; // a worker still running is stopped here
         CRavelo2View::SetWorkerHookForTest(nullptr);
+        SetScreenReaderNotifier(m_previousNotifier);
         EXPECT_EQ(WaitCursorCount(), 0) << "every busy cursor has ended";
     }
 
@@ -77,7 +83,9 @@ protected:
     // enabled), checked (the checked levels, as digits), the shown and live positions, the panes
     // (spaces as _), the last box with its type, the boxes said, the moves in the history, the
     // pointer's shape and hot spot, the override cursor; from the last paint red (the marker on
-    // the newest move's pit) and frame (the user's pit with the keyboard's frame); the tooltip.
+    // the newest move's pit) and frame (the user's pit with the keyboard's frame); the tooltip;
+    // the board's descriptions that the screen reader heard in the step (| between two), and the
+    // description of the user's first pit.
     std::set<std::string> State() {
         // The live board is the worker's until its move is made: an unheld worker is awaited
         // before it is read, as the window itself never reads it meanwhile.
@@ -125,7 +133,10 @@ protected:
             << cursor.hotSpot().x() << "," << cursor.hotSpot().y()
             << " override=" << shape(QGuiApplication::overrideCursor()) << " red" << m_bRed
             << " frame" << m_nFrame << " tip=" << word(m_tip)
-            << " tipnow=" << word(m_pView->ToolTipText());
+            << " tipnow=" << word(m_pView->ToolTipText()) << " heard=" << word(m_heard.join('|'))
+            << " pitdesc="
+            << word(QAccessible::queryAccessibleInterface(m_pView)->child(0)->text(
+                   QAccessible::Description));
         std::istringstream in(out.str());
         return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
     }
@@ -231,6 +242,7 @@ protected:
             ++nStep;
             Do(step.pszDo);
             const std::set<std::string> state = State();
+            m_heard.clear();
             std::istringstream expected(step.pszThen);
             for (std::string word; expected >> word;) {
                 if (!state.count(word)) {
@@ -253,4 +265,6 @@ protected:
     bool m_bRed = false;
     int m_nFrame = -1;
     QString m_tip;
+    QStringList m_heard;
+    ScreenReaderNotifier m_previousNotifier;
 };

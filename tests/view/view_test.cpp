@@ -38,23 +38,29 @@ TEST_F(ViewTest, ComputerThinksOnItsThreadAndItsMoveIsShownOnTheNextTick) {
          {"press 5", ""},
          {"click 3", "shown=0,5,5,5,5,4,0,3,0,0,0,0,0,21 boxes0"},
          {"go", "shown=0,5,5,5,5,4,0,3,0,0,0,0,0,21 live=0,5,5,5,5,4,0,0,1,1,1,0,0,21 pend1"},
-         {"tick", "shown=0,5,5,5,5,4,0,0,1,1,1,0,0,21 act1 pend0 busy0 override=none mark1"},
+         {"tick", "shown=0,5,5,5,5,4,0,0,1,1,1,0,0,21 act1 pend0 busy0 override=none mark1 "
+                  "heard=あなたの番です。コンピュータが選んだ箱:_コンピュータの箱_6"},
          {"paint", "red1 mark0 pane1=あなたの番です pane2=---％ take1"}, // the marker, once
          {"paint", "red0"},
          {"release 5", "live=0,5,5,5,5,4,0,0,1,1,1,0,0,21 boxes0"}}); // the press went unheard
 }
 
 // Computer pit 4 holds two: into pit 5 and its store, another move; then pit 5's one marble
-// empties its row. Its moves show one at a time, the next starting a tick after the first.
+// empties its row. Its moves show one at a time, the next starting a tick after the first. The
+// screen reader hears each turn as it settles, with the computer's pits since the user's move.
 TEST_F(ViewTest, ComputerExtraTurnsAreShownOneAtATimeAndItsEmptyRowWins) {
     Run({{"put 4 4 4 4 4 4 0 0 0 0 0 2 0 22", ""},
-         {"click 0", ""},
+         {"click 0", "heard=パソコンが考え中です pitdesc="},
          {"await", ""},
-         {"tick", "shown=0,5,5,5,5,4,0,0,0,0,0,0,1,23 act0 pend0 busy0 mark1"},
-         {"tick", "pend1 busy1"},
+         {"tick", "shown=0,5,5,5,5,4,0,0,0,0,0,0,1,23 act0 pend0 busy0 mark1 "
+                  "heard=パソコンが考え中です。コンピュータが選んだ箱:_コンピュータの箱_2"},
+         {"tick", "pend1 busy1 heard="},
          {"await", ""},
-         {"tick", "shown=0,5,5,5,5,4,0,0,0,0,0,0,0,24 run0 act1 turn1 box=あなたの負けです busy0"},
-         {"click 1", "boxes1"}});
+         {"tick", "shown=0,5,5,5,5,4,0,0,0,0,0,0,0,24 run0 act1 turn1 box=あなたの負けです busy0 "
+                  "heard=ゲーム終了。コンピュータが選んだ箱:_コンピュータの箱_2、コンピュータの箱_1 "
+                  "pitdesc=コンピュータが選んだ箱:_コンピュータの箱_2、コンピュータの箱_1"},
+         {"click 1", "boxes1"},
+         {"cmd new1", "heard=あなたの番です pitdesc="}});
 }
 
 TEST_F(ViewTest, ReleasesOffAFullUserPitAreRefusedAndChangeNothing) {
@@ -157,7 +163,8 @@ TEST_F(ViewTest, TakeBackUndoesTheUsersMoveWithTheComputersReplies) {
          {"click 0", ""},
          {"await", ""},
          {"tick", "hist2"},
-         {"cmd takeback", "shown=4,4,0,5,5,5,1,3,0,0,0,0,0,21 act1 turn1 hist0 take0"},
+         {"cmd takeback",
+          "shown=4,4,0,5,5,5,1,3,0,0,0,0,0,21 act1 turn1 hist0 take0 heard=あなたの番です pitdesc="},
          {"takeback", "box=「待った！」はできません！ boxes1"}, // past the menu: refused
          {"over", ""},
          {"takeback", "boxes1"}}); // after the game: silent
