@@ -11,6 +11,7 @@
 #include <array>
 #include <atomic>
 #include <numeric>
+#include <set>
 #include <vector>
 
 using namespace testing_support;
@@ -110,12 +111,21 @@ TEST(Search, FastGivesThePlainValueAndProgressEverywhere) {
     CGameBoard fast;
     for (int i = 0; i < 3000; ++i) {
         const int nInPlay = 2 + rng(23);
-        const Line line = RandomPosition(rng, nInPlay);
+        Line line = RandomPosition(rng, nInPlay);
         const int bTurn = rng(2);
-        const int nDepth = rng(1 + (nInPlay <= 6    ? 14
-                                    : nInPlay <= 10 ? 11
-                                    : nInPlay <= 16 ? 9
-                                                    : 7));
+        int nDepth = rng(1 + (nInPlay <= 6    ? 14
+                              : nInPlay <= 10 ? 11
+                              : nInPlay <= 16 ? 9
+                                              : 7));
+        if (i % 25 == 0) { // a pit of more than 15, which the table names by rank, searched deep
+            line = RandomPosition(rng, 3 + rng(6));
+            const int nBig = 16 + rng(8), nPlace = rng(12);
+            line[nPlace < 6 ? nPlace : nPlace + 1] += nBig;
+            const int nFromUsers = std::min(nBig, line[6]); // taken from the stores
+            line[6] -= nFromUsers;
+            line[13] -= nBig - nFromUsers;
+            nDepth = 10 + rng(4);
+        }
         CGameBoard plain;
         plain.SetSearchMode(kSearchPlain);
         PutPosition(plain, line, bTurn);
@@ -251,6 +261,20 @@ TEST(Choosers, AgainstTheUsersForcedFinishTheComputerReachesIntoTheUsersRow) {
     EXPECT_EQ(c2.Scores(), (std::vector<int>{-10, -10, 5, -1005, -1005, -10}));
     EXPECT_EQ(c2.nPit, 2);
     EXPECT_EQ(c2.nProgress, 61);
+    // Three pits tie at 5 against the threat: level 2 draws among them a second time, and only
+    // that second draw decides.
+    const Line tied{0, 0, 0, 0, 2, 1, 12, 8, 7, 6, 0, 0, 0, 12};
+    std::set<int> seen;
+    for (std::uint32_t nSeed = 0; nSeed < 20; ++nSeed) {
+        CRandom random;
+        random.Seed(nSeed);
+        const std::int32_t kScores[] = {5, 5, 5, -1005, -1005, -1005};
+        const int nFirst = PickBest(kScores, 6, random);
+        const int nSecond = PickBest(kScores, 6, random);
+        ASSERT_EQ(Choose(tied, 2, nSeed).nPit, nSecond) << nSeed;
+        seen.insert(nFirst * 6 + nSecond);
+    }
+    EXPECT_TRUE(seen.count(1) && seen.count(6)) << "the two draws disagree now and then";
     const Line reach{0, 0, 0, 0, 2, 1, 19, 0, 2, 3, 0, 1, 2, 18};
     EXPECT_EQ(Choose(reach, 1).nPit, 5);
     EXPECT_EQ(Choose(reach, 2).nPit, 5);

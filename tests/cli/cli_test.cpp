@@ -88,6 +88,7 @@ TEST(CommandLine, BadArgumentsGetStatusTwoAndASentenceNamingTheOption) {
         {{"play", "--search=\x01\x7f\xff"}, R"(--search takes plain or fast, not '\x01\x7f\xff')"},
         {{"analyse", "--seed", "4294967296"}, "--seed takes a whole number from 0 to 4294967295"},
         {{"value", "--depth=61"}, "--depth takes a whole number from 0 to 60"},
+        {{"play", "--levels", "1", "1", "--games", "0"}, "--games takes a whole number from 1 to"},
         {{"value", "--to-move=me"}, "--to-move takes user or computer, not 'me'"},
         {{"value", "--to-move", "user"}, "value needs --depth D (0 to 60)"},
         {{"value", "--depth", "2"}, "value needs --to-move user|computer"},
@@ -121,6 +122,7 @@ TEST(PositionLines, ABadLineStopsTheRunWithStatusTwoAfterTheLinesBeforeItAreAnsw
         {"4 4 4 4 4 4 0 4 4 4 4 4 4 49", "count 14 (the computer's store) is more than the 48"},
         {"4 4 4 4 4 4 99999999999999999999 4 4 4 4 4 4 0", "count 7 (the user's store) is more"},
         {"4 4 4 4 4 4 0 4 4 4 4 4 4 1", "the counts add up to 49 marbles, not 48"},
+        {"4 4 4 4 4 4 0 4 4 4 4 4 3 0", "the counts add up to 47 marbles, not 48"},
         {"0 0 0 0 0 0 24 4 4 4 4 4 4 0", "the user's six pits are empty"},
         {"4 4 4 4 4 4 24 0 0 0 0 0 0 0", "the computer's six pits are empty"},
     };

@@ -46,8 +46,9 @@ const SowCase kSowCases[] = {
 };
 // clang-format on
 
-// A full lap that happens to end in the mover's store passes the move like any other sowing.
-TEST(Sowing, FillsEveryFollowingPlaceAndOnlyTheOwnStoreKeepsTheMove) {
+// A full lap that happens to end in the mover's store passes the move like any other sowing; a
+// take-back undoes every sowing exactly, the marble a lap drops into the emptied pit included.
+TEST(Sowing, FillsEveryFollowingPlaceAndOnlyTheOwnStoreKeepsTheMoveAndIsTakenBackExactly) {
     for (const SowCase& c : kSowCases) {
         CGameBoard board;
         PutPosition(board, c.before, c.bTurnBefore);
@@ -57,6 +58,9 @@ TEST(Sowing, FillsEveryFollowingPlaceAndOnlyTheOwnStoreKeepsTheMove) {
         EXPECT_EQ(Snapshot(board, true), c.before) << "shown only when published";
         board.PublishCounts();
         EXPECT_EQ(Snapshot(board, true), c.after);
+        EXPECT_EQ(board.TakeBack(), 1);
+        EXPECT_EQ(Snapshot(board, true), c.before);
+        EXPECT_EQ(board.IsUserTurn(), c.bTurnBefore);
     }
 }
 

@@ -162,7 +162,8 @@ protected:
         const std::map<std::string, int> kCommands = {
             {"new1", ID_GAME_NEW_FIRST},    {"new2", ID_GAME_NEW_SECOND},
             {"takeback", ID_GAME_TAKEBACK}, {"level1", ID_LEVEL_1},
-            {"level2", ID_LEVEL_2},         {"level3", ID_LEVEL_3}};
+            {"level2", ID_LEVEL_2},         {"level3", ID_LEVEL_3},
+            {"level4", ID_LEVEL_4}};
         if (verb == "hold" || verb == "go" || verb == "put")
             s_bHold = verb == "hold";
         if (verb == "put") { // a game in progress at this position, the user to move

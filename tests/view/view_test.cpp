@@ -119,6 +119,7 @@ TEST_F(ViewTest, MenuItemsFollowTheStateOfTheGame) {
          {"click 0", "take0 levels0"},
          {"go", "take0 levels0"},
          {"tick", "take1 levels1"},
+         {"cmd level4", "level4 checked4"},
          {"cmd level3", "level3 checked3"},
          {"cmd new2", "take0 levels0 level3 checked3"},
          {"cmd new1", "level3"},
