@@ -8,12 +8,12 @@
 //
 //   match_digest [LEVEL_A LEVEL_B GAMES SEED]     defaults: 4 4 200 7
 
+#include "ai/computer_player.h"
 #include "ai/search_table.h"
 #include "cli/analyse.h"
 #include "cli/cli_options.h"
 #include "cli/cli_text.h"
 #include "cli/match.h"
-#include "rules/game_board.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -37,16 +37,19 @@ struct TimedMove {
     Position pos; // as the thinking board saw it, its own row as the computer's
 };
 
-// Each game again, each side thinking on its own board as the match does, the rows swapped for
-// the side that plays the user's row.
+// Each game again, each side's player thinking about the one board as the match does; the
+// position is noted as the thinking side sees it, its own row as the computer's.
 std::vector<TimedMove> Replay(const MatchSettings& settings, const MatchResult& result,
                               int& nDiffering) {
     nDiffering = 0;
     search_table::Clear();
-    CGameBoard real;
-    CGameBoard mirror;
-    real.SeedRandom(settings.nSeed);
-    mirror.SeedRandom(settings.nSeed ^ 0x9e3779b9u);
+    CComputerPlayer playerA;
+    CComputerPlayer playerB;
+    playerA.SetLevel(settings.nLevelA);
+    playerB.SetLevel(settings.nLevelB);
+    playerA.SeedRandom(settings.nSeed);
+    playerB.SeedRandom(settings.nSeed ^ 0x9e3779b9u);
+    CGameBoard board;
     std::vector<TimedMove> moves;
     for (const GameRecord& game : result.games) {
         Position pos;
@@ -56,31 +59,24 @@ std::vector<TimedMove> Replay(const MatchSettings& settings, const MatchResult& 
             }
             pos[r][kStore] = 0;
         }
-        real.SetPosition(pos);
+        board.SetPosition(pos);
+        board.SetUserTurn(!game.bAOpened);
         for (const std::int8_t nMove : game.moves) {
-            const int nRow = nMove / kPits;
-            const int bSideA = nRow == kComputerRow;
-            CGameBoard& thinker = bSideA ? real : mirror;
+            const bool bSideA = nMove / kPits == kComputerRow;
             TimedMove timed{0.0, bSideA ? settings.nLevelA : settings.nLevelB, {}};
-            real.GetPosition(pos);
+            board.GetPosition(pos);
             for (int place = 0; place < kPlaces; ++place) {
                 timed.pos[kUserRow][place] = pos[bSideA ? kUserRow : kComputerRow][place];
                 timed.pos[kComputerRow][place] = pos[bSideA ? kComputerRow : kUserRow][place];
             }
-            if (!bSideA) {
-                mirror.SetPosition(timed.pos);
-            }
-            thinker.SetUserTurn(0);
-            thinker.SetRunning(1);
             int nPit = -1;
-            int nChosenRow = -1;
+            int nRow = -1;
             const double dStart = ProcessCpuMs();
-            ChooseAtLevel(thinker, timed.nLevel, nPit, nChosenRow);
+            (bSideA ? playerA : playerB).ChooseMove(board, nPit, nRow);
             timed.dCpuMs = ProcessCpuMs() - dStart;
-            nDiffering += nPit != nMove % kPits ? 1 : 0;
+            nDiffering += nPit + kPits * nRow != nMove ? 1 : 0;
             moves.push_back(timed);
-            real.SetUserTurn(bSideA ? 0 : 1);
-            real.ApplyMove(nMove % kPits, nRow);
+            board.ApplyMove(nMove % kPits, nMove / kPits);
         }
     }
     return moves;

@@ -12,9 +12,9 @@
 // After the benchmarks a summary gives the worst single move of each search, and the run fails
 // when the two searches disagree on any score.
 
+#include "ai/computer_player.h"
 #include "ai/search_table.h"
 #include "hard_positions.h"
-#include "rules/game_board.h"
 
 #include <benchmark/benchmark.h>
 
@@ -55,25 +55,23 @@ int g_nFirst = -1; // the position of the process's first timed fast move
 double g_dFirstMs = 0.0;
 
 int Choose(const HardPosition& hard, int nMode, ChoiceReport& report) {
-    CGameBoard board;
-    board.SetSearchMode(nMode);
+    CComputerPlayer player;
+    player.SetSearchMode(nMode);
     Position pos;
     for (int i = 0; i < kPlaces; ++i) {
         pos[kUserRow][i] = hard.counts[i];
         pos[kComputerRow][i] = hard.counts[kPlaces + i];
     }
-    board.SetPosition(pos);
-    board.SetUserTurn(0);
-    board.SetRunning(1);
-    board.SeedRandom(1);
+    player.SetPosition(pos, false);
+    player.SeedRandom(1);
     int nPit = -1;
     int nRow = -1;
     if (hard.nLevel == 3) {
-        board.ChooseMoveLevel3(nPit, nRow);
+        player.ChooseMoveLevel3(nPit, nRow);
     } else {
-        board.ChooseMoveLevel4(nPit, nRow);
+        player.ChooseMoveLevel4(nPit, nRow);
     }
-    report = board.GetLastChoice();
+    report = player.GetLastChoice();
     return nPit;
 }
 
@@ -183,8 +181,8 @@ void PrintSummary() {
 } // namespace
 
 int main(int argc, char** argv) {
-    // The game makes its board long before the computer's first move.
-    const CGameBoard firstBoard;
+    // The game makes its player long before the computer's first move.
+    const CComputerPlayer firstPlayer;
     // The fast search first: the plain run of a position checks its choice against it.
     for (int nMode : {kSearchFast, kSearchPlain}) {
         for (std::size_t i = 0; i < kCount; ++i) {

@@ -59,12 +59,13 @@ int main(int argc, char** argv) {
     for (int t = 0; t < nTries; ++t) {
         pView->OnNewGameSecond(); // the computer has the move
         CGameBoard& board = pView->Board();
-        board.SetSearchMode(kSearchPlain);
-        board.SetLevel(4);
+        CComputerPlayer& player = pView->Player();
+        player.SetSearchMode(kSearchPlain);
+        player.SetLevel(4);
         board.SetPosition(kSlow);
-        board.SetUserTurn(0);
+        board.SetUserTurn(false);
         pView->OnTimer(); // starts the worker
-        while (board.GetProgress() < 2) {
+        while (player.GetProgress() < 2) {
             std::this_thread::yield();
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(300)); // deep in the search

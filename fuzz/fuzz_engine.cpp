@@ -1,10 +1,10 @@
-// The computer player on random positions in play, at every level and seed: choosing leaves the
-// board as it was and gives a pit of the computer's row that holds marbles, and the fast search
-// chooses exactly as the plain one does, for the same reasons.
+// The computer player on random positions in play, at every level and seed, for either side:
+// choosing leaves its own position as it was and gives a pit of the mover's row that holds
+// marbles, and the fast search chooses exactly as the plain one does, for the same reasons.
 //
 // Input bytes: the level, the seed, the marbles in play, the user store's share of the
 // rest, then one byte per marble in play naming its pit.
-#include "cli/analyse.h"
+#include "ai/computer_player.h"
 #include "fuzz_check.h"
 
 #include <cstring>
@@ -24,25 +24,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const int nPlace = k < 2 ? k * kPits + next(k) % kPits : next(k) % (2 * kPits);
         ++pos[nPlace / kPits][nPlace % kPits];
     }
-    // The plain and the fast search, each on one board for the whole run: what the fast search's
-    // table holds stays true from one position to the next.
-    static CGameBoard boards[2];
-    boards[0].SetSearchMode(kSearchPlain);
+    // The plain and the fast search, each a player for the whole run: what the fast search's
+    // table holds stays true from one position to the next. Each plays the side to move, whose
+    // row it sees as its own: the user's row as often as the computer's.
+    static CComputerPlayer players[2];
+    players[0].SetSearchMode(kSearchPlain);
+    const bool bForUser = nSeed % 2 != 0;
+    CGameBoard board;
+    board.SetPosition(pos);
+    board.SetUserTurn(bForUser);
+    const int nMover = bForUser ? kUserRow : kComputerRow;
     int pits[2] = {-1, -1};
     for (int i = 0; i < 2; ++i) {
-        boards[i].SetPosition(pos);
-        boards[i].SetUserTurn(0);
-        boards[i].SeedRandom(nSeed);
+        players[i].SetLevel(nLevel);
+        players[i].SeedRandom(nSeed);
         int nRow = -1;
-        ChooseAtLevel(boards[i], nLevel, pits[i], nRow);
+        players[i].ChooseMove(board, pits[i], nRow);
         Position after;
-        boards[i].GetPosition(after);
-        REQUIRE(std::memcmp(after, pos, sizeof pos) == 0 && boards[i].IsUserTurn() == 0 &&
-                boards[i].GetHistory() == nullptr && nRow == kComputerRow && pits[i] >= 0 &&
-                pits[i] < kPits && pos[kComputerRow][pits[i]] > 0);
+        players[i].GetPosition(after);
+        REQUIRE(std::memcmp(after[kComputerRow], pos[nMover], sizeof pos[0]) == 0 &&
+                players[i].IsUserTurn() == 0 && nRow == nMover && pits[i] >= 0 && pits[i] < kPits &&
+                pos[nMover][pits[i]] > 0);
     }
-    REQUIRE(pits[0] == pits[1] &&
-            std::memcmp(&boards[0].GetLastChoice(), &boards[1].GetLastChoice(),
-                        sizeof(ChoiceReport)) == 0);
+    REQUIRE(pits[0] == pits[1] && players[0].GetLastChoice() == players[1].GetLastChoice());
     return 0;
 }

@@ -1,5 +1,5 @@
+#include "ai/computer_player.h"
 #include "ai/fast_searcher.h"
-#include "rules/game_board.h"
 
 #include <atomic>
 #include <cstring>
@@ -35,14 +35,16 @@ int UsableCores() {
 // candidate in pit order; a candidate is searched by one thread only.
 struct CandidateRun {
     fast_search::Node nodes[kPits];
-    int bPlayable[kPits] = {};
+    bool bPlayable[kPits] = {};
     int nDepth = 0;
     std::int32_t* pScores = nullptr;
     std::atomic<int> nNext{0};
     std::atomic<std::int32_t> nPits[kPits] = {}; // pits passed by each candidate's top node
-    std::atomic<int> bDone[kPits] = {};
-    std::atomic<std::int32_t>* pProgress = nullptr;
-    const std::atomic<std::int32_t>* pStop = nullptr;
+    std::atomic<bool> bDone[kPits] = {};
+    const std::atomic<bool>* pStop = nullptr;
+    // Shows a progress value unless a higher one shows already.
+    void (*pfnRaise)(void* pPlayer, int nProgress) = nullptr;
+    void* pPlayer = nullptr;
 };
 
 // Shows the progress of the candidates done in pit order, and of the first one not done: a
@@ -54,12 +56,8 @@ void Publish(CandidateRun& run) {
     while (k < kPits && run.bDone[k].load(std::memory_order_seq_cst)) {
         ++k;
     }
-    const int v = CGameBoard::SearchProgressAt(
-        k, k < kPits ? run.nPits[k].load(std::memory_order_relaxed) : 0);
-    int nShown = run.pProgress->load(std::memory_order_relaxed);
-    while (nShown < v &&
-           !run.pProgress->compare_exchange_weak(nShown, v, std::memory_order_relaxed)) {
-    }
+    run.pfnRaise(run.pPlayer, CComputerPlayer::SearchProgressAt(
+                                  k, k < kPits ? run.nPits[k].load(std::memory_order_relaxed) : 0));
 }
 
 struct PitContext {
@@ -90,38 +88,41 @@ void Work(CandidateRun& run) {
         if (run.pStop->load(std::memory_order_relaxed)) {
             return; // an abandoned choice shows nothing more
         }
-        run.bDone[i].store(1, std::memory_order_seq_cst);
+        run.bDone[i].store(true, std::memory_order_seq_cst);
         Publish(run);
     }
 }
 
 } // namespace
 
-int CGameBoard::SearchCandidatesFast(int nDepth, std::int32_t* pScores) {
+bool CComputerPlayer::SearchCandidatesFast(int nDepth, std::int32_t* pScores) {
     if (nDepth > search_table::kMostDepth) {
-        return 0;
+        return false;
     }
     CandidateRun run;
     run.nDepth = nDepth;
     run.pScores = pScores;
-    run.pProgress = &m_nProgress;
     run.pStop = &m_bStopRequested;
+    run.pfnRaise = [](void* pPlayer, int nProgress) {
+        static_cast<CComputerPlayer*>(pPlayer)->RaiseProgress(nProgress);
+    };
+    run.pPlayer = this;
     std::int32_t snapshot[2][kPlaces];
     std::memcpy(snapshot, m_nCount, sizeof snapshot);
     int nPlayable = 0;
     for (int i = 0; i < kPits; ++i) {
         if (m_nCount[kComputerRow][i] == 0) {
-            run.bDone[i].store(1, std::memory_order_relaxed);
+            run.bDone[i].store(true, std::memory_order_relaxed);
             continue;
         }
         TrialMove(kComputerRow, i);
-        const int bSpelt = fast_search::NodeOfCounts(m_nCount, m_bUserTurn, run.nodes[i]);
+        const bool bSpelt = fast_search::NodeOfCounts(m_nCount, m_bUserTurn, run.nodes[i]);
         std::memcpy(m_nCount, snapshot, sizeof snapshot);
         m_bUserTurn = 0;
         if (!bSpelt) {
-            return 0;
+            return false;
         }
-        run.bPlayable[i] = 1;
+        run.bPlayable[i] = true;
         ++nPlayable;
     }
 
@@ -141,5 +142,5 @@ int CGameBoard::SearchCandidatesFast(int nDepth, std::int32_t* pScores) {
     for (int k = 0; k < nHelpers; ++k) {
         helpers[k].join();
     }
-    return 1;
+    return true;
 }

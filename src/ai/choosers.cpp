@@ -1,5 +1,5 @@
+#include "ai/computer_player.h"
 #include "ai/pick_best.h"
-#include "rules/game_board.h"
 
 #include <cstring>
 
@@ -14,7 +14,7 @@ constexpr int kMostMarblesForSearch = 32;
 
 } // namespace
 
-int CGameBoard::SearchDepthFor(int nMarblesInPlay, int bDeep) {
+int CComputerPlayer::SearchDepthFor(int nMarblesInPlay, bool bDeep) {
     // The search grows deeper as marbles leave the pits and the tree thins out.
     struct Band {
         int nMinMarbles;
@@ -35,17 +35,17 @@ int CGameBoard::SearchDepthFor(int nMarblesInPlay, int bDeep) {
     return bDeep ? kBands[5].nLevel4 : kBands[5].nLevel3;
 }
 
-int CGameBoard::TakeForcedFinish(int& nPit, int& nRow) {
+bool CComputerPlayer::TakeForcedFinish(int& nPit, int& nRow) {
     if (!CanForceFinish(kSideComputer)) {
-        return 0;
+        return false;
     }
     nPit = FirstForcedMove(kComputerRow);
     nRow = kComputerRow;
-    m_lastChoice.bForced = 1;
-    return 1;
+    m_lastChoice.bForced = true;
+    return true;
 }
 
-void CGameBoard::ChooseMoveLevel1(int& nPit, int& nRow) {
+void CComputerPlayer::ChooseMoveLevel1(int& nPit, int& nRow) {
     m_lastChoice = ChoiceReport{};
     if (TakeForcedFinish(nPit, nRow)) {
         return;
@@ -67,12 +67,12 @@ void CGameBoard::ChooseMoveLevel1(int& nPit, int& nRow) {
         }
     }
     std::memcpy(m_lastChoice.nScores, scores, sizeof scores);
-    m_lastChoice.bHasScores = 1;
+    m_lastChoice.bHasScores = true;
     nPit = PickBest(scores, kPits, m_random);
     nRow = kComputerRow;
 }
 
-void CGameBoard::ChooseMoveLevel2(int& nPit, int& nRow) {
+void CComputerPlayer::ChooseMoveLevel2(int& nPit, int& nRow) {
     m_lastChoice = ChoiceReport{};
     if (TakeForcedFinish(nPit, nRow)) {
         return;
@@ -90,7 +90,7 @@ void CGameBoard::ChooseMoveLevel2(int& nPit, int& nRow) {
     }
     auto finish = [&](int nChosen) {
         std::memcpy(m_lastChoice.nScores, scores, sizeof scores);
-        m_lastChoice.bHasScores = 1;
+        m_lastChoice.bHasScores = true;
         nPit = nChosen;
     };
 
@@ -157,7 +157,7 @@ void CGameBoard::ChooseMoveLevel2(int& nPit, int& nRow) {
     finish(PickBest(scores, kPits, m_random));
 }
 
-int CGameBoard::ChooseBySearch(int& nPit, int& nRow, int bDeep) {
+int CComputerPlayer::ChooseBySearch(int& nPit, int& nRow, bool bDeep) {
     if (MarblesInPlay() > kMostMarblesForSearch) {
         ChooseMoveLevel2(nPit, nRow);
         return 0;
@@ -172,7 +172,7 @@ int CGameBoard::ChooseBySearch(int& nPit, int& nRow, int bDeep) {
     if (TakeForcedFinish(nPit, nRow)) {
         return 0;
     }
-    m_nProgress.store(SearchProgressAt(0, 0), std::memory_order_relaxed);
+    SetProgress(SearchProgressAt(0, 0));
     std::int32_t scores[kPits] = {};
     // The candidate gets the full depth: its own move is not counted against it.
     if (m_nSearchMode != kSearchFast || !SearchCandidatesFast(nDepth, scores)) {
@@ -185,7 +185,7 @@ int CGameBoard::ChooseBySearch(int& nPit, int& nRow, int bDeep) {
                 std::memcpy(m_nCount, snapshot, sizeof snapshot);
                 m_bUserTurn = 0;
             }
-            m_nProgress.store(SearchProgressAt(i + 1, 0), std::memory_order_relaxed);
+            SetProgress(SearchProgressAt(i + 1, 0));
         }
     }
     for (int i = 0; i < kPits; ++i) {
@@ -195,29 +195,26 @@ int CGameBoard::ChooseBySearch(int& nPit, int& nRow, int bDeep) {
     }
     m_lastChoice.nDepth = nDepth;
     std::memcpy(m_lastChoice.nScores, scores, sizeof scores);
-    m_lastChoice.bHasScores = 1;
+    m_lastChoice.bHasScores = true;
     nPit = PickBest(scores, kPits, m_random);
     nRow = kComputerRow;
     return nDepth;
 }
 
-int CGameBoard::SearchProgressAt(int nCandidate, int nPits) {
+int CComputerPlayer::SearchProgressAt(int nCandidate, int nPits) {
     // Step 1 comes before the first candidate; candidate i ends with step 7 + 6 * i.
     return (1 + kPits * nCandidate) * 100 / kStepsSearch + nPits;
 }
 
-void CGameBoard::ChooseMoveLevel3(int& nPit, int& nRow) {
-    ChooseBySearch(nPit, nRow, 0);
+void CComputerPlayer::ChooseMoveLevel3(int& nPit, int& nRow) {
+    ChooseBySearch(nPit, nRow, false);
 }
 
-void CGameBoard::ChooseMoveLevel4(int& nPit, int& nRow) {
-    ChooseBySearch(nPit, nRow, 1);
+void CComputerPlayer::ChooseMoveLevel4(int& nPit, int& nRow) {
+    ChooseBySearch(nPit, nRow, true);
 }
 
-void CGameBoard::ThinkAndMove() {
-    m_nProgress.store(0, std::memory_order_relaxed);
-    int nPit = 0;
-    int nRow = kComputerRow;
+void CComputerPlayer::ChooseAtLevel(int& nPit, int& nRow) {
     switch (m_nLevel) {
     case 1:
         ChooseMoveLevel1(nPit, nRow);
@@ -232,9 +229,24 @@ void CGameBoard::ThinkAndMove() {
         ChooseMoveLevel4(nPit, nRow);
         break;
     }
+}
+
+void CComputerPlayer::ChooseMove(const CGameBoard& board, int& nPit, int& nRow) {
+    LoadPosition(board);
+    ChooseAtLevel(nPit, nRow);
+    nRow = board.IsUserTurn() ? kUserRow : kComputerRow;
+}
+
+int CComputerPlayer::ThinkAndMove(CGameBoard& board) {
+    SetProgress(0);
+    int nPit = 0;
+    int nRow = kComputerRow;
+    ChooseMove(board, nPit, nRow);
     // A stopped choice rests on cut-short searches: it must never reach the board.
-    if (!m_bStopRequested.load(std::memory_order_relaxed)) {
-        ApplyMove(nPit, nRow);
+    const bool bStopped = IsStopRequested();
+    if (!bStopped) {
+        board.ApplyMove(nPit, nRow);
     }
-    m_nProgress.store(0, std::memory_order_relaxed);
+    SetProgress(0);
+    return bStopped ? -1 : nPit;
 }

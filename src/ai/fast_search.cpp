@@ -1,7 +1,7 @@
+#include "ai/computer_player.h"
 #include "ai/fast_searcher.h"
 #include "ai/forced_finish_table.h"
 #include "ai/search_table.h"
-#include "rules/game_board.h"
 
 #include <algorithm>
 #include <array>
@@ -54,14 +54,6 @@ void Clear() {
 }
 
 } // namespace search_table
-
-namespace {
-
-// Every board made from here on finds the table ready.
-const int kTableWithFirstBoard = (
-    CGameBoard::s_pfnReadySearch = [] { search_table::Slots(); }, 0);
-
-} // namespace
 
 namespace fast_search {
 
@@ -570,7 +562,7 @@ int CFastSearcher::Window(const Node& node, int bFu, int bFc, int nDepth, int nL
 
 } // namespace fast_search
 
-int CGameBoard::SearchValueFast(int nDepth, int bProgress) {
+int CComputerPlayer::SearchValueFast(int nDepth, int bProgress) {
     fast_search::Node node{};
     if (nDepth > search_table::kMostDepth ||
         !fast_search::NodeOfCounts(m_nCount, m_bUserTurn, node)) {
@@ -578,6 +570,6 @@ int CGameBoard::SearchValueFast(int nDepth, int bProgress) {
     }
     fast_search::CFastSearcher searcher(m_bStopRequested, search_table::Slots());
     const fast_search::PitCounter counter{
-        [](void* pBoard) { static_cast<CGameBoard*>(pBoard)->AddProgress(1); }, this};
+        [](void* pPlayer) { static_cast<CComputerPlayer*>(pPlayer)->AddProgress(1); }, this};
     return searcher.Value(node, nDepth, bProgress ? &counter : nullptr);
 }

@@ -32,7 +32,7 @@ struct PitCounter {
 class CFastSearcher {
 public:
     // The searcher gives up at once when bStop rises; pSlots may be null (no table).
-    CFastSearcher(const std::atomic<std::int32_t>& bStop, std::atomic<std::uint64_t>* pSlots)
+    CFastSearcher(const std::atomic<bool>& bStop, std::atomic<std::uint64_t>* pSlots)
         : m_bStop(bStop), m_pSlots(pSlots) {}
 
     // The value of the node nDepth plies deep, exactly as the plain search gives it.
@@ -47,7 +47,7 @@ private:
     void Locate(Child& child, int nDepth) const;
     search_table::Place PlaceOf(const Node& node, int nDepth) const;
 
-    const std::atomic<std::int32_t>& m_bStop;
+    const std::atomic<bool>& m_bStop;
     std::atomic<std::uint64_t>* const m_pSlots;
 };
 

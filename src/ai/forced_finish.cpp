@@ -1,15 +1,15 @@
+#include "ai/computer_player.h"
 #include "ai/forced_finish_table.h"
-#include "rules/game_board.h"
 
 #include <algorithm>
 #include <cstring>
 
-void CGameBoard::TrialMove(int nRow, int nPit) {
+void CComputerPlayer::TrialMove(int nRow, int nPit) {
     // The look-ahead follows the board's own sowing and turn rule exactly.
-    SowCounts(nRow, nPit);
+    SowCounts(m_nCount, m_bUserTurn, nRow, nPit);
 }
 
-int CGameBoard::FirstForcedMove(int nRow) const {
+int CComputerPlayer::FirstForcedMove(int nRow) const {
     const std::int32_t* pits = m_nCount[nRow];
     // Of several extra-turn moves the one nearest the store comes first: it disturbs no other
     // pit of the chain.
@@ -27,7 +27,7 @@ int CGameBoard::FirstForcedMove(int nRow) const {
     return -1;
 }
 
-int CGameBoard::CanForceFinish(int bSide) {
+int CComputerPlayer::CanForceFinish(int bSide) {
     const std::int32_t* pits = m_nCount[bSide ? kUserRow : kComputerRow];
     // A negative count cannot arise in play; only the move-by-move chain says what it means.
     if (m_nSearchMode == kSearchPlain ||
@@ -37,15 +37,16 @@ int CGameBoard::CanForceFinish(int bSide) {
     return forced_finish_table::RowCanFinish(pits);
 }
 
-int CGameBoard::CanForceFinishByTrial(int bSide) {
+int CComputerPlayer::CanForceFinishByTrial(int bSide) {
     const int nRow = bSide ? kUserRow : kComputerRow;
     std::int32_t snapshot[2][kPlaces];
     std::memcpy(snapshot, m_nCount, sizeof snapshot);
     const std::int32_t bTurn = m_bUserTurn;
 
+    const std::int32_t* pits = m_nCount[nRow];
     int bAnswer = 0;
     for (int nMoves = 0; nMoves < 10; ++nMoves) {
-        if (IsSideEmpty(bSide)) {
+        if ((pits[0] | pits[1] | pits[2] | pits[3] | pits[4] | pits[5]) == 0) {
             bAnswer = 1;
             break;
         }
@@ -63,7 +64,7 @@ int CGameBoard::CanForceFinishByTrial(int bSide) {
     return bAnswer;
 }
 
-int CGameBoard::PitScore(int nCount, int nPit) {
+int CComputerPlayer::PitScore(int nCount, int nPit) {
     // count + pit == 7 puts the last marble exactly into the opponent's pit 0.
     const int v = nCount + nPit;
     if (v == 7) {
@@ -72,7 +73,7 @@ int CGameBoard::PitScore(int nCount, int nPit) {
     return v > 7 ? 5 : -5;
 }
 
-int CGameBoard::BestPitScore(int nRow) const {
+int CComputerPlayer::BestPitScore(int nRow) const {
     int nBest = -5;
     for (int p = 0; p < kPits; ++p) {
         nBest = std::max(nBest, PitScore(m_nCount[nRow][p], p));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/random.h"
+#include "ai/random.h"
 
 #include <cstdint>
 

@@ -1,16 +1,16 @@
-#include "rules/game_board.h"
+#include "ai/computer_player.h"
 
 #include <algorithm>
 #include <cstring>
 
-int CGameBoard::SearchValue(int nDepth, int bProgress) {
+int CComputerPlayer::SearchValue(int nDepth, int bProgress) {
     if (m_nSearchMode == kSearchFast) {
         return SearchValueFast(nDepth, bProgress);
     }
     return SearchValuePlain(nDepth, bProgress);
 }
 
-int CGameBoard::SearchValuePlain(int nDepth, int bProgress) {
+int CComputerPlayer::SearchValuePlain(int nDepth, int bProgress) {
     // An abandoned search only has to get out quickly; its values are never used.
     if (m_bStopRequested.load(std::memory_order_relaxed)) {
         return 0;

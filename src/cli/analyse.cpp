@@ -16,7 +16,7 @@ constexpr const char* kProgram = "ravelo2-cli: ";
 using LineFn = int (*)(const CliOptions&, const Position&, std::uint32_t nSeed, std::ostream& out,
                        std::string& error);
 
-// Answers one analyse line. A fresh board for every line, seeded afresh, so that an answer
+// Answers one analyse line. A fresh player for every line, seeded afresh, so that an answer
 // depends on its own line and the seed only.
 int AnswerChoice(const CliOptions& options, const Position& pos, std::uint32_t nSeed,
                  std::ostream& out, std::string& error) {
@@ -25,16 +25,17 @@ int AnswerChoice(const CliOptions& options, const Position& pos, std::uint32_t n
     }
     CGameBoard board;
     board.SetPosition(pos);
-    board.SetUserTurn(0);
-    board.SetRunning(1);
-    board.SetLevel(options.nLevel);
-    board.SetSearchMode(options.bPlainSearch ? kSearchPlain : kSearchFast);
-    board.SeedRandom(nSeed);
+    board.SetUserTurn(false);
+    board.SetRunning(true);
+    CComputerPlayer player;
+    player.SetLevel(options.nLevel);
+    player.SetSearchMode(options.bPlainSearch ? kSearchPlain : kSearchFast);
+    player.SeedRandom(nSeed);
 
     int nPit = -1;
     int nRow = -1;
     const auto start = std::chrono::steady_clock::now();
-    ChooseAtLevel(board, options.nLevel, nPit, nRow);
+    player.ChooseMove(board, nPit, nRow);
     const auto stop = std::chrono::steady_clock::now();
     const double dMs = std::chrono::duration<double, std::milli>(stop - start).count();
 
@@ -45,7 +46,7 @@ int AnswerChoice(const CliOptions& options, const Position& pos, std::uint32_t n
                 ", which is no legal move for the computer";
         return kExitFault;
     }
-    out << FormatChoiceJson(nPit, board.GetLastChoice(), dMs) << '\n' << std::flush;
+    out << FormatChoiceJson(nPit, player.GetLastChoice(), dMs) << '\n' << std::flush;
     return kExitOk;
 }
 
@@ -56,12 +57,10 @@ int AnswerValue(const CliOptions& options, const Position& pos, std::uint32_t, s
     if (!CheckPositionInPlay(pos, error)) {
         return kExitBadInput;
     }
-    CGameBoard board;
-    board.SetPosition(pos);
-    board.SetUserTurn(options.bUserToMove);
-    board.SetRunning(1);
-    board.SetSearchMode(options.bPlainSearch ? kSearchPlain : kSearchFast);
-    out << FormatValueJson(board.SearchValue(options.nDepth, 0)) << '\n' << std::flush;
+    CComputerPlayer player;
+    player.SetPosition(pos, options.bUserToMove != 0);
+    player.SetSearchMode(options.bPlainSearch ? kSearchPlain : kSearchFast);
+    out << FormatValueJson(player.SearchValue(options.nDepth, 0)) << '\n' << std::flush;
     return kExitOk;
 }
 
@@ -101,23 +100,6 @@ int RunLines(const CliOptions& options, std::uint32_t nSeed, LineFn answer, std:
 }
 
 } // namespace
-
-void ChooseAtLevel(CGameBoard& board, int nLevel, int& nPit, int& nRow) {
-    switch (nLevel) {
-    case 1:
-        board.ChooseMoveLevel1(nPit, nRow);
-        break;
-    case 2:
-        board.ChooseMoveLevel2(nPit, nRow);
-        break;
-    case 3:
-        board.ChooseMoveLevel3(nPit, nRow);
-        break;
-    default:
-        board.ChooseMoveLevel4(nPit, nRow);
-        break;
-    }
-}
 
 std::uint32_t SeedFor(const CliOptions& options) {
     return options.bHasSeed ? options.nSeed : static_cast<std::uint32_t>(std::time(nullptr));

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "ai/computer_player.h"
 #include "cli/cli_options.h"
-#include "rules/game_board.h"
 
 #include <cstdint>
 #include <iosfwd>
@@ -10,10 +10,6 @@
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFault = 1;    // output could not be written, or the engine broke a rule
 inline constexpr int kExitBadInput = 2; // bad arguments or a bad position line
-
-// Runs the level's chooser on the board as it stands (computer to move) and gives its pit.
-// The engine treats any level outside 1..3 as level 4; so does this.
-void ChooseAtLevel(CGameBoard& board, int nLevel, int& nPit, int& nRow);
 
 // The seed to use: the given one, or the clock's when none was given.
 std::uint32_t SeedFor(const CliOptions& options);

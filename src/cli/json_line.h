@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/game_board.h"
+#include "ai/computer_player.h"
 
 #include <string>
 

@@ -1,7 +1,6 @@
 #include "cli/match.h"
 
 #include "cli/analyse.h"
-#include "rules/game_board.h"
 
 #include <algorithm>
 #include <chrono>
@@ -19,42 +18,24 @@ void StartPosition(Position& pos) {
     }
 }
 
-// Asks one side for its move and times the asking. Level A thinks on the real board, which
-// already has the computer's row as its row 1. Level B thinks on a second board that holds the
-// position with the rows swapped, so its row 1 is the real user's row.
-int ThinkOneMove(CGameBoard& real, CGameBoard& mirror, int bSideA, int nLevel, int& nPit,
-                 double& dMs, std::string& error) {
-    CGameBoard* thinker = &real;
-    if (!bSideA) {
-        Position pos;
-        real.GetPosition(pos);
-        Position swapped;
-        for (int place = 0; place < kPlaces; ++place) {
-            swapped[kUserRow][place] = pos[kComputerRow][place];
-            swapped[kComputerRow][place] = pos[kUserRow][place];
-        }
-        mirror.SetPosition(swapped);
-        thinker = &mirror;
-    }
-    thinker->SetUserTurn(0);
-    thinker->SetRunning(1);
-    thinker->SetLevel(nLevel);
-
+// Asks the side to move for its move and times the asking.
+bool ThinkOneMove(CComputerPlayer& player, const CGameBoard& board, int& nPit, double& dMs,
+                  std::string& error) {
+    const int nMover = board.IsUserTurn() ? kUserRow : kComputerRow;
     int nRow = -1;
     nPit = -1;
     const auto start = std::chrono::steady_clock::now();
-    ChooseAtLevel(*thinker, nLevel, nPit, nRow);
+    player.ChooseMove(board, nPit, nRow);
     const auto stop = std::chrono::steady_clock::now();
     dMs = std::chrono::duration<double, std::milli>(stop - start).count();
 
-    if (nRow != kComputerRow || nPit < 0 || nPit >= kPits ||
-        thinker->GetCount(nPit, kComputerRow) == 0) {
-        error = "the level " + std::to_string(nLevel) + " chooser gave pit " +
+    if (nRow != nMover || nPit < 0 || nPit >= kPits || board.GetCount(nPit, nRow) == 0) {
+        error = "the level " + std::to_string(player.GetLevel()) + " chooser gave pit " +
                 std::to_string(nPit) + " of row " + std::to_string(nRow) +
                 ", which is no legal move";
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
 
 void Count(SideStats& stats, double dMs) {
@@ -85,14 +66,18 @@ int PlayMatch(const MatchSettings& settings, MatchResult& result, std::string& e
     result.a.nLevel = settings.nLevelA;
     result.b.nLevel = settings.nLevelB;
 
-    CGameBoard real;
-    CGameBoard mirror;
-    real.SetSearchMode(settings.bPlainSearch ? kSearchPlain : kSearchFast);
-    mirror.SetSearchMode(settings.bPlainSearch ? kSearchPlain : kSearchFast);
-    // Each side draws its tie-breaks from its own generator, so one side's draws never shift
-    // the other's; both follow from the one seed.
-    real.SeedRandom(settings.nSeed);
-    mirror.SeedRandom(settings.nSeed ^ 0x9e3779b9u);
+    // One player for each side: each draws its tie-breaks from its own generator, so one side's
+    // draws never shift the other's; both follow from the one seed.
+    CComputerPlayer playerA;
+    CComputerPlayer playerB;
+    playerA.SetLevel(settings.nLevelA);
+    playerB.SetLevel(settings.nLevelB);
+    for (CComputerPlayer* pPlayer : {&playerA, &playerB}) {
+        pPlayer->SetSearchMode(settings.bPlainSearch ? kSearchPlain : kSearchFast);
+    }
+    playerA.SeedRandom(settings.nSeed);
+    playerB.SeedRandom(settings.nSeed ^ 0x9e3779b9u);
+    CGameBoard board;
 
     for (int nGame = 0; nGame < settings.nGames; ++nGame) {
         GameRecord game;
@@ -101,15 +86,15 @@ int PlayMatch(const MatchSettings& settings, MatchResult& result, std::string& e
         game.bAOpened = nGame % 2 == 0 ? 1 : 0;
         Position start;
         StartPosition(start);
-        real.SetPosition(start);
-        real.SetRunning(1);
+        board.SetPosition(start);
+        board.SetRunning(true);
+        board.SetUserTurn(!game.bAOpened);
 
-        int bSideA = game.bAOpened;
+        bool bSideA = game.bAOpened;
         for (int nPly = 0; nPly < settings.nPlyCap; ++nPly) {
-            const int nLevel = bSideA ? settings.nLevelA : settings.nLevelB;
             int nPit = -1;
             double dMs = 0.0;
-            if (!ThinkOneMove(real, mirror, bSideA, nLevel, nPit, dMs, error)) {
+            if (!ThinkOneMove(bSideA ? playerA : playerB, board, nPit, dMs, error)) {
                 error = "game " + std::to_string(nGame + 1) + ", move " + std::to_string(nPly + 1) +
                         ": " + error;
                 return 0;
@@ -119,13 +104,12 @@ int PlayMatch(const MatchSettings& settings, MatchResult& result, std::string& e
             ++result.nMoves;
 
             const int nRow = bSideA ? kComputerRow : kUserRow;
-            const int nCount = real.GetCount(nPit, nRow);
-            real.SetUserTurn(bSideA ? 0 : 1);
-            real.ApplyMove(nPit, nRow);
+            const int nCount = board.GetCount(nPit, nRow);
+            board.ApplyMove(nPit, nRow);
             game.moves.push_back(static_cast<std::int8_t>(nPit + kPits * nRow));
 
             // Only the mover's pits lose marbles, so only the mover can have just won.
-            if (real.IsSideEmpty(bSideA ? kSideComputer : kSideUser)) {
+            if (board.IsSideEmpty(bSideA ? kSideComputer : kSideUser)) {
                 game.nWinner = bSideA ? 0 : 1;
                 break;
             }
@@ -133,7 +117,7 @@ int PlayMatch(const MatchSettings& settings, MatchResult& result, std::string& e
             if (nCount != kPits - nPit) {
                 bSideA = !bSideA;
             }
-            if (real.IsUserTurn() != (bSideA ? 0 : 1)) {
+            if (board.IsUserTurn() != (bSideA ? 0 : 1)) {
                 error = "game " + std::to_string(nGame + 1) + ", move " + std::to_string(nPly + 1) +
                         ": after pit " + std::to_string(nPit) + " with " + std::to_string(nCount) +
                         " marbles the board's turn disagrees with the extra-turn rule";
@@ -154,7 +138,6 @@ int PlayMatch(const MatchSettings& settings, MatchResult& result, std::string& e
             onGameDone(nGame, result.games.back());
         }
     }
-    real.SetRunning(0);
     return 1;
 }
 

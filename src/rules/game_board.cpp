@@ -1,21 +1,23 @@
 #include "rules/game_board.h"
 
-void (*CGameBoard::s_pfnReadySearch)() = nullptr;
-
-CGameBoard::CGameBoard() {
-    if (s_pfnReadySearch != nullptr) {
-        s_pfnReadySearch();
-    }
-}
-
 CGameBoard::~CGameBoard() {
     ClearHistory();
 }
 
+CGameBoard::CGameBoard(const CGameBoard& other) {
+    CopyFrom(other);
+}
+
+CGameBoard& CGameBoard::operator=(const CGameBoard& other) {
+    if (this != &other) {
+        ClearHistory();
+        CopyFrom(other);
+    }
+    return *this;
+}
+
 void CGameBoard::NewGame() {
-    m_random.SeedFromClock();
     m_bRunning = 1;
-    m_nProgress.store(0, std::memory_order_relaxed);
     for (auto& row : m_nCount) {
         for (int i = 0; i < kPits; ++i) {
             row[i] = kStartCount;
@@ -54,10 +56,6 @@ int CGameBoard::IsSideEmpty(int bSide) const {
     return 1;
 }
 
-int CGameBoard::MarblesInPlay() const {
-    return kMarbles - m_nCount[kUserRow][kStore] - m_nCount[kComputerRow][kStore];
-}
-
 int CGameBoard::UserMove(int nPit) {
     if (nPit < 0 || nPit >= kPits || m_nCount[kUserRow][nPit] == 0) {
         return 0;
@@ -73,7 +71,7 @@ void CGameBoard::ApplyMove(int nPit, int nRow) {
 
 void CGameBoard::Sow(int nRow, int nPit, int nCount) {
     RecordMove(nPit, nRow, nCount);
-    SowCounts(nRow, nPit);
+    SowCounts(m_nCount, m_bUserTurn, nRow, nPit);
 }
 
 void CGameBoard::PublishCounts() {
@@ -82,14 +80,4 @@ void CGameBoard::PublishCounts() {
             m_nShown[r][i] = m_nCount[r][i];
         }
     }
-}
-
-void CGameBoard::SetProgressStep(int nStep, int nSteps) {
-    m_nProgress.store(nStep * 100 / nSteps, std::memory_order_relaxed);
-}
-
-void CGameBoard::AddProgress(int nDelta) {
-    // Only the worker writes the progress, so a plain read-modify-write of the atomic is enough.
-    m_nProgress.store(m_nProgress.load(std::memory_order_relaxed) + nDelta,
-                      std::memory_order_relaxed);
 }

@@ -39,19 +39,18 @@ CRavelo2View::CRavelo2View(QWidget* pParent) : QWidget(pParent) {
 
 CRavelo2View::~CRavelo2View() {
     // A computer move in progress is abandoned: stop the search and wait for the thread, which
-    // then touches the board no more.
-    if (m_bComputerPending)
-        EndWaitCursor();
+    // then touches nothing of the view's.
     StopWorker();
-    m_pWorker.reset();
+    if (ComputerPending())
+        EndWaitCursor();
 }
 
 int CRavelo2View::OnCreate() {
     m_board.NewGame();
-    m_bShowLastMove = 0;
-    m_board.SetLevel(1);
-    m_bUserMayAct = 1;
-    m_bComputerPending = 0;
+    m_player.NewGame();
+    m_bShowLastMove = false;
+    m_player.SetLevel(1);
+    m_nTurnState = TurnState::UserToMove;
     m_nMarbleColor = 1;
     m_nBoardStyle = 1;
     // The screen reader starts from the first position.
@@ -61,8 +60,25 @@ int CRavelo2View::OnCreate() {
     return m_nTimerId != 0 ? 0 : -1;
 }
 
+void CRavelo2View::SetTurnState(TurnState state) {
+    // The busy cursor shows exactly while a computer move is under way.
+    const bool bWasPending = ComputerPending();
+    m_nTurnState = state;
+    if (ComputerPending() && !bWasPending)
+        BeginWaitCursor();
+    if (!ComputerPending() && bWasPending)
+        EndWaitCursor();
+    AnnounceTurn();
+}
+
+CRavelo2View::TurnState CRavelo2View::StateOfTurn() const {
+    if (!m_board.IsRunning())
+        return TurnState::GameOver;
+    return m_board.IsUserTurn() ? TurnState::UserToMove : TurnState::ComputerToStart;
+}
+
 void CRavelo2View::OnLButtonDown(int x, int y) {
-    if (m_bUserMayAct && m_board.IsUserTurn()) {
+    if (UserMayAct() && m_board.IsUserTurn()) {
         m_nDownX = x;
         m_nDownY = y;
     }
@@ -82,8 +98,8 @@ void CRavelo2View::OnLButtonUp(int x, int y) {
     PlayUserPit(nPit);
 }
 
-int CRavelo2View::UserMayPlay() const {
-    return m_bUserMayAct && m_board.IsRunning() && m_board.IsUserTurn();
+bool CRavelo2View::UserMayPlay() const {
+    return UserMayAct() && m_board.IsRunning() && m_board.IsUserTurn();
 }
 
 void CRavelo2View::OnKeyPit(int nPit) {
@@ -100,92 +116,101 @@ void CRavelo2View::PlayUserPit(int nPit) {
     if (g_hcurArrow)
         setCursor(*g_hcurArrow);
     if (m_board.IsSideEmpty(kSideUser))
-        m_board.SetRunning(0);
+        m_board.SetRunning(false);
     m_board.PublishCounts();
     Invalidate();
     if (!m_board.IsRunning()) {
-        m_board.SetUserTurn(1);
-        m_bUserMayAct = 1;
-        AnnounceTurn();
+        m_board.SetUserTurn(true);
+        SetTurnState(TurnState::GameOver);
         AfxMessageBox(QString::fromUtf8(kTextYouWin));
-    }
-    m_bUserMayAct = m_board.IsUserTurn();
-    if (!m_bUserMayAct)
-        StartComputerMove();
-    AnnounceTurn();
-}
-
-void CRavelo2View::StartComputerMove() {
-    BeginWaitCursor();
-    // The user's move is on the screen before the computer starts to think.
-    UpdateWindow();
-    m_pWorker.reset();
-    m_board.ClearStop();
-    try {
-        auto pWorker = std::make_unique<CComputerThread>();
-        CGameBoard* pBoard = &m_board;
-        pWorker->Start([pBoard] { ComputerThreadProc(pBoard); });
-        m_pWorker = std::move(pWorker);
-    } catch (const std::system_error&) {
-        // No thread: the next tick shows the unchanged position as the computer's move and
-        // the tick after that tries again.
-        m_pWorker.reset();
-    }
-    m_bComputerPending = 1;
-}
-
-void CRavelo2View::ComputerThreadProc(CGameBoard* pBoard) {
-    if (const WorkerHook pfnHook = g_pfnWorkerHook.load())
-        pfnHook(pBoard);
-    pBoard->ThinkAndMove();
-}
-
-void CRavelo2View::OnTimer() {
-    UpdateProgressPane();
-    if (m_bUserMayAct)
-        return;
-    if (m_pWorker && m_pWorker->IsRunning()) {
-        RestoreWaitCursor();
         return;
     }
-    if (m_bComputerPending) {
-        if (m_pWorker)
-            m_pWorker->Join();
-        m_board.PublishCounts();
-        m_bShowLastMove = 1;
-        const MoveRecord* pLast = m_board.GetHistory();
-        if (pLast && pLast->nRow == kComputerRow)
-            m_computerPits.push_back(pLast->nPit);
-        if (m_board.IsSideEmpty(kSideComputer))
-            m_board.SetRunning(0);
-        Invalidate();
-        if (!m_board.IsRunning()) {
-            m_board.SetUserTurn(1);
-            m_bUserMayAct = 1;
-            AnnounceTurn();
-            AfxMessageBox(QString::fromUtf8(kTextYouLose));
-        }
-        m_bComputerPending = 0;
-        m_bUserMayAct = m_board.IsUserTurn();
-        EndWaitCursor();
-        AnnounceTurn();
+    if (m_board.IsUserTurn()) {
+        SetTurnState(TurnState::UserToMove); // another move: the last marble reached the store
         return;
     }
     StartComputerMove();
 }
 
-void CRavelo2View::StopWorker() {
-    if (!m_pWorker)
+void CRavelo2View::StartComputerMove() {
+    SetTurnState(TurnState::ComputerThinking);
+    // The user's move is on the screen before the computer starts to think.
+    UpdateWindow();
+    m_player.ClearStop();
+    try {
+        m_worker.Start(m_player, m_board, [](CComputerPlayer& player, CGameBoard& board) {
+            return ComputerThreadProc(&player, &board);
+        });
+    } catch (const std::system_error&) {
+        // No thread: the next tick shows the unchanged position as the computer's move and the
+        // tick after that tries again.
+        m_nComputerPit = -1;
+        SetTurnState(TurnState::ComputerMoveReady);
+    }
+}
+
+int CRavelo2View::ComputerThreadProc(CComputerPlayer* pPlayer, CGameBoard* pBoard) {
+    if (const WorkerHook pfnHook = g_pfnWorkerHook.load())
+        pfnHook(pPlayer);
+    return pPlayer->ThinkAndMove(*pBoard);
+}
+
+void CRavelo2View::OnTimer() {
+    UpdateProgressPane();
+    switch (m_nTurnState) {
+    case TurnState::UserToMove:
+    case TurnState::GameOver:
         return;
-    if (m_pWorker->IsRunning())
-        m_board.RequestStop();
-    m_pWorker->Join();
-    m_board.ClearStop();
+    case TurnState::ComputerThinking:
+        if (m_worker.IsRunning()) {
+            RestoreWaitCursor();
+            return;
+        }
+        m_nComputerPit = m_worker.Join();
+        SetTurnState(TurnState::ComputerMoveReady);
+        ShowComputerMove();
+        return;
+    case TurnState::ComputerMoveReady:
+        ShowComputerMove();
+        return;
+    case TurnState::ComputerToStart:
+        StartComputerMove();
+        return;
+    }
+}
+
+void CRavelo2View::ShowComputerMove() {
+    // The worker played its pit on its own copy; the same move is made here, where the window
+    // shows it.
+    if (m_nComputerPit >= 0) {
+        m_board.ApplyMove(m_nComputerPit, kComputerRow);
+        m_computerPits.push_back(m_nComputerPit);
+        m_nComputerPit = -1;
+    }
+    m_board.PublishCounts();
+    m_bShowLastMove = true;
+    if (m_board.IsSideEmpty(kSideComputer))
+        m_board.SetRunning(false);
+    Invalidate();
+    if (!m_board.IsRunning()) {
+        m_board.SetUserTurn(true);
+        SetTurnState(TurnState::GameOver);
+        AfxMessageBox(QString::fromUtf8(kTextYouLose));
+        return;
+    }
+    SetTurnState(StateOfTurn());
+}
+
+void CRavelo2View::StopWorker() {
+    if (m_worker.IsRunning())
+        m_player.RequestStop();
+    m_worker.Join();
+    m_player.ClearStop();
 }
 
 void CRavelo2View::WaitForWorkerForTest() {
-    if (m_pWorker)
-        m_pWorker->Join();
+    while (m_worker.IsRunning())
+        std::this_thread::yield();
 }
 
 void CRavelo2View::KillTimerForTest() {

@@ -1,20 +1,31 @@
 #pragma once
 
+#include "ai/computer_player.h"
 #include "rules/game_board.h"
 #include "ui/cmd_ui.h"
 #include "view/computer_thread.h"
 
 #include <QWidget>
-#include <memory>
 #include <vector>
 
 class QPainter;
 
-// The view that runs the game: it owns the board, takes the user's clicks as moves, lets the
-// computer answer on a worker thread that an 800 ms timer polls, draws the board and writes the
-// status panes, and handles the game, level and appearance commands.
+// The view that runs the game: it owns the board and the computer player, takes the user's
+// clicks and keys as moves, lets the computer think on a worker thread that an 800 ms timer
+// polls, draws the board and writes the status panes, and handles the game, level and
+// appearance commands.
 class CRavelo2View : public QWidget, public CCmdTarget {
 public:
+    // Where the turn stands. Every change goes through SetTurnState, which also sets what follows
+    // from the state: the busy cursor, the status panes and what the screen reader is told.
+    enum class TurnState {
+        UserToMove,        // the user may move
+        ComputerThinking,  // the worker thread is choosing the computer's move
+        ComputerMoveReady, // its move waits to be shown at the next tick
+        ComputerToStart,   // the computer has the move; the next tick starts its worker
+        GameOver,          // a side has emptied its pits; only a new game goes on
+    };
+
     explicit CRavelo2View(QWidget* pParent = nullptr);
     ~CRavelo2View() override;
 
@@ -27,20 +38,23 @@ public:
     // of a click.
     void OnKeyPit(int nPit);
     void OnTimer();
-    static void ComputerThreadProc(CGameBoard* pBoard);
+    // What the worker thread runs: the player's move on the worker's own copy of the board.
+    static int ComputerThreadProc(CComputerPlayer* pPlayer, CGameBoard* pBoard);
 
     // --- drawing and pointer -----------------------------------------------------------------
     void OnDraw(QPainter* pDC);
     // What status pane 1 says: whose turn it is, or that the game is over.
     QString TurnText() const;
+    // What status pane 2 says: the computer's progress while it has the move, else "---％".
+    QString ProgressText() const;
+    void UpdateProgressPane();
+    void OnMouseMove(int x, int y);
     // What the screen reader reads as the board's description: the turn text, and after the
     // computer's moves the pits it played since the user's last move.
     QString BoardDescription() const;
     // The pits the computer played since the user's last move, as the user's pits describe
     // them; empty before the computer's first move is shown.
     QString ComputerPitsText() const;
-    void UpdateProgressPane();
-    void OnMouseMove(int x, int y);
 
     // --- game commands -----------------------------------------------------------------------
     void OnNewGameFirst();
@@ -87,13 +101,22 @@ public:
     // --- state, read by the frame and the tests ----------------------------------------------
     CGameBoard& Board() { return m_board; }
     const CGameBoard& Board() const { return m_board; }
-    int UserMayAct() const { return m_bUserMayAct; }
-    int ComputerPending() const { return m_bComputerPending; }
-    int ShowLastMove() const { return m_bShowLastMove; }
+    CComputerPlayer& Player() { return m_player; }
+    TurnState GetTurnState() const { return m_nTurnState; }
+    // The user may act: it is the user's turn, or the game is over.
+    bool UserMayAct() const {
+        return m_nTurnState == TurnState::UserToMove || m_nTurnState == TurnState::GameOver;
+    }
+    // A computer move has been started and has not been shown yet.
+    bool ComputerPending() const {
+        return m_nTurnState == TurnState::ComputerThinking ||
+               m_nTurnState == TurnState::ComputerMoveReady;
+    }
+    bool ShowLastMove() const { return m_bShowLastMove; }
     int BoardStyle() const { return m_nBoardStyle; }
     int MarbleColor() const { return m_nMarbleColor; }
-    int IsWorkerRunning() const { return m_pWorker && m_pWorker->IsRunning(); }
-    int HasWorker() const { return m_pWorker != nullptr; }
+    bool IsWorkerRunning() const { return m_worker.IsRunning(); }
+    bool HasWorker() const { return m_worker.HasThread(); }
 
     // The text of the tooltip that is open, or an empty string.
     QString ToolTipText() const;
@@ -105,7 +128,7 @@ public:
     // thinks (a test holds the worker there).
     void WaitForWorkerForTest();
     void KillTimerForTest();
-    using WorkerHook = void (*)(CGameBoard* pBoard);
+    using WorkerHook = void (*)(CComputerPlayer* pPlayer);
     static void SetWorkerHookForTest(WorkerHook pfnHook);
 
 protected:
@@ -118,11 +141,15 @@ protected:
     void timerEvent(QTimerEvent* pEvent) override;
 
 private:
+    // The one place where the turn changes state; see TurnState.
+    void SetTurnState(TurnState state);
+    // The state that follows a move or a take-back: whose turn the board says it is.
+    TurnState StateOfTurn() const;
     // The logical pixel that a pointer position lies in.
     static QPoint LogicalPoint(const QPointF& position);
     void ShowPlaceTip();
     // The user may play a pit now: the user's turn in a running game, no computer move pending.
-    int UserMayPlay() const;
+    bool UserMayPlay() const;
     // Plays the user's pit, -1 for none; a refusal says so in a box.
     void PlayUserPit(int nPit);
     void MoveKeyFocus(int nPit);
@@ -132,8 +159,9 @@ private:
     // Tells the screen reader the board's description once the turn has settled, if it changed.
     void AnnounceTurn();
     void StartComputerMove();
+    void ShowComputerMove();
     void StopWorker();
-    void NewGame(int bUserFirst);
+    void NewGame(bool bUserFirst);
     void OnLevel(int nLevel);
     void OnUpdateLevel(CCmdUI* pCmdUI, int nLevel);
     void SetBoardPicture(int nBitmapId, int nStyle);
@@ -145,24 +173,27 @@ private:
 
     int m_nBoardStyle = 1;
     int m_nMarbleColor = 1;
-    int m_bComputerPending = 0;
-    std::unique_ptr<CComputerThread> m_pWorker;
-    int m_bUserMayAct = 1;
+    TurnState m_nTurnState = TurnState::UserToMove;
+    // The player outlives the worker that thinks with it.
+    CComputerPlayer m_player;
+    CComputerThread m_worker;
     // No release can lie within 5 pixels of this before the first accepted press.
     int m_nDownY = -1000;
     int m_nDownX = -1000;
-    int m_bShowLastMove = 0;
+    bool m_bShowLastMove = false;
     CGameBoard m_board;
+    // The pit the worker handed back, waiting to be shown; -1 for none.
+    int m_nComputerPit = -1;
 
     int m_nTimerId = 0;
-    int m_bPaintPending = 0;
+    bool m_bPaintPending = false;
     // The place whose tooltip was last asked for (row -1: none), and where it was asked.
     int m_nTipRow = -1;
     int m_nTipIndex = 0;
     QPoint m_tipPos;
     // The keyboard's pit, drawn only once a key has moved it; a click leaves it where it is.
     int m_nKeyPit = -1;
-    // The position the screen reader was last told of, and whose turn.
+    // The position the screen reader was last told of, and the description it heard last.
     std::int32_t m_nAnnounced[2][kPlaces] = {};
     QString m_announcedDescription;
     // The computer's pits shown since the user's last move, oldest first.

@@ -4,36 +4,33 @@
 
 #include "res/texts.h"
 #include "ui/message_box.h"
-#include "ui/wait_cursor.h"
 
 void CRavelo2View::OnNewGameFirst() {
-    NewGame(1);
+    NewGame(true);
 }
 
 void CRavelo2View::OnNewGameSecond() {
-    NewGame(0);
+    NewGame(false);
 }
 
-void CRavelo2View::NewGame(int bUserFirst) {
+void CRavelo2View::NewGame(bool bUserFirst) {
     // The question comes first in every state; the timer goes on while it is open, so the
     // computer's move may be shown, or the game may end, before the answer.
     if (AfxMessageBox(QString::fromUtf8(kTextAskNewGame), MB_OKCANCEL | MB_ICONQUESTION) ==
         IDCANCEL)
         return;
-    if (m_bComputerPending) {
-        // The abandoned move is never applied or shown: the search stops and the thread ends
-        // before the board is set up again.
+    // The abandoned move is never shown: the search stops and the thread ends before the board
+    // is set up again.
+    if (ComputerPending())
         StopWorker();
-        EndWaitCursor();
-    }
-    m_bShowLastMove = 0;
-    m_bComputerPending = 0;
+    m_nComputerPit = -1;
+    m_bShowLastMove = false;
     m_board.SetUserTurn(bUserFirst);
     m_board.NewGame();
-    m_bUserMayAct = bUserFirst;
+    m_player.NewGame();
     m_computerPits.clear();
     Invalidate();
-    AnnounceTurn();
+    SetTurnState(bUserFirst ? TurnState::UserToMove : TurnState::ComputerToStart);
 }
 
 void CRavelo2View::OnTakeBack() {
@@ -44,21 +41,20 @@ void CRavelo2View::OnTakeBack() {
         return;
     }
     // Undoing the computer's opening moves of a game it began gives it the move again.
-    m_bUserMayAct = m_board.IsUserTurn();
     m_computerPits.clear(); // the computer's moves are undone
     Invalidate();
-    AnnounceTurn();
+    SetTurnState(StateOfTurn());
 }
 
 void CRavelo2View::OnUpdateTakeBack(CCmdUI* pCmdUI) {
-    pCmdUI->Enable(m_board.HasHistory() && m_bUserMayAct && m_board.IsRunning());
+    pCmdUI->Enable(m_board.HasHistory() && UserMayAct() && m_board.IsRunning());
 }
 
 void CRavelo2View::OnLevel(int nLevel) {
-    m_board.SetLevel(nLevel);
+    m_player.SetLevel(nLevel);
 }
 
 void CRavelo2View::OnUpdateLevel(CCmdUI* pCmdUI, int nLevel) {
-    pCmdUI->Enable(m_bUserMayAct);
-    pCmdUI->SetCheck(m_board.GetLevel() == nLevel);
+    pCmdUI->Enable(UserMayAct());
+    pCmdUI->SetCheck(m_player.GetLevel() == nLevel);
 }

@@ -5,6 +5,7 @@
 
 #include "res/texts.h"
 #include "ui/board_geometry.h"
+#include "ui/board_painter.h"
 #include "ui/pictures.h"
 #include "ui/place_names.h"
 #include "ui/status_bar.h"
@@ -29,53 +30,48 @@ void CRavelo2View::OnDraw(QPainter* pDC) {
     offscreen.fill(Qt::black);
     {
         QPainter dc(&offscreen);
-        if (dRatio > 1.0) {
-            dc.setRenderHint(QPainter::SmoothPixmapTransform);
-            dc.drawImage(QRectF(0, 0, g_bmpBoard.width(), g_bmpBoard.height()),
-                         HighDensityPicture(g_bmpBoard, PictureScaleFor(dRatio)));
-        } else {
-            dc.drawImage(0, 0, g_bmpBoard);
-        }
-        m_board.DrawMarbles(&dc);
+        const CBoardPainter painter(&dc);
+        painter.DrawBoard();
+        painter.DrawMarbles(m_board.GetShown());
 
-        const QString turnText = TurnText();
-        const QString progressText =
-            m_bUserMayAct ? QString::fromUtf8(kTextNoProgress) : m_board.GetProgressText();
         if (CStatusBar* pStatusBar = FindStatusBar(this)) {
-            pStatusBar->SetPaneText(1, turnText);
-            pStatusBar->SetPaneText(2, progressText);
+            pStatusBar->SetPaneText(1, TurnText());
+            pStatusBar->SetPaneText(2, ProgressText());
         }
 
         // The marker shows in the one paint that follows a computer move.
         if (m_bShowLastMove)
-            m_board.DrawLastMove(&dc);
+            painter.DrawLastMove(m_board.GetHistory());
         DrawKeyFocus(&dc);
     }
     pDC->drawImage(0, 0, offscreen);
-    m_bShowLastMove = 0;
+    m_bShowLastMove = false;
 }
 
 QString CRavelo2View::TurnText() const {
     if (!m_board.IsRunning())
         return QString::fromUtf8(kTextGameOver);
-    return QString::fromUtf8(m_bUserMayAct ? kTextYourTurn : kTextComputerThinking);
+    return QString::fromUtf8(UserMayAct() ? kTextYourTurn : kTextComputerThinking);
+}
+
+QString CRavelo2View::ProgressText() const {
+    return UserMayAct() ? QString::fromUtf8(kTextNoProgress)
+                        : CBoardPainter::GetProgressText(m_player.GetProgress());
 }
 
 void CRavelo2View::UpdateProgressPane() {
-    const QString text =
-        m_bUserMayAct ? QString::fromUtf8(kTextNoProgress) : m_board.GetProgressText();
     if (CStatusBar* pStatusBar = FindStatusBar(this))
-        pStatusBar->SetPaneText(2, text);
+        pStatusBar->SetPaneText(2, ProgressText());
 }
 
 void CRavelo2View::paintEvent(QPaintEvent* /*pEvent*/) {
-    m_bPaintPending = 0;
+    m_bPaintPending = false;
     QPainter painter(this);
     OnDraw(&painter);
 }
 
 void CRavelo2View::Invalidate() {
-    m_bPaintPending = 1;
+    m_bPaintPending = true;
     update();
     // A tooltip that is open, and the screen reader, follow what the board shows.
     if (m_nTipRow >= 0 && QToolTip::isVisible())
@@ -89,7 +85,7 @@ void CRavelo2View::UpdateWindow() {
 }
 
 void CRavelo2View::OnMouseMove(int x, int y) {
-    if (!m_bUserMayAct) {
+    if (!UserMayAct()) {
         // The computer has the move: the busy cursor stays up.
         RestoreWaitCursor();
         return;

@@ -2,7 +2,6 @@
 #include "ai/forced_finish_table.h"
 #include "ai/pick_best.h"
 #include "ai/search_table.h"
-#include "rules/game_board.h"
 #include "support/positions.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <map>
 #include <numeric>
 #include <set>
 #include <vector>
@@ -43,13 +43,13 @@ TEST(ForcedFinish, FollowsTheGreedyChainFromTheStoreSideForAtMostNineMoves) {
         line[6] = kMarbles - 1 - std::accumulate(c.pits.begin(), c.pits.end(), 0);
         std::copy(c.pits.begin(), c.pits.end(), line.begin() + 7);
         for (int bTurn : {0, 1}) {
-            CGameBoard board;
-            board.SetSearchMode(kSearchPlain);
-            PutPosition(board, line, bTurn);
-            EXPECT_EQ(board.FirstForcedMove(kComputerRow), c.nFirst) << c.pits[5];
-            EXPECT_EQ(board.CanForceFinish(kSideComputer), c.bFinishes) << c.pits[3];
-            EXPECT_EQ(Snapshot(board), line);
-            EXPECT_EQ(board.IsUserTurn(), bTurn);
+            CComputerPlayer player;
+            player.SetSearchMode(kSearchPlain);
+            PutPosition(player, line, bTurn);
+            EXPECT_EQ(player.FirstForcedMove(kComputerRow), c.nFirst) << c.pits[5];
+            EXPECT_EQ(player.CanForceFinish(kSideComputer), c.bFinishes) << c.pits[3];
+            EXPECT_EQ(Snapshot(player), line);
+            EXPECT_EQ(player.IsUserTurn(), bTurn);
         }
     }
 }
@@ -57,7 +57,7 @@ TEST(ForcedFinish, FollowsTheGreedyChainFromTheStoreSideForAtMostNineMoves) {
 // The fast search reads the forced-finish answer of a row from a table; it must agree with the
 // chain played out move by move for every row a search can meet.
 TEST(ForcedFinish, TableAgreesWithTheChainPlayedOut) {
-    CGameBoard board;
+    CComputerPlayer player;
     Line line{};
     line[7] = 1;
     for (int i = 0; i < 10 * 10 * 10 * 10 * 10 * 12; ++i) {
@@ -66,8 +66,8 @@ TEST(ForcedFinish, TableAgreesWithTheChainPlayedOut) {
             line[p] = rest % (p == 5 ? 12 : 10);
             rest /= p == 5 ? 12 : 10;
         }
-        PutPosition(board, line, 1);
-        const int bTrial = board.CanForceFinishByTrial(kSideUser);
+        PutPosition(player, line, 1);
+        const int bTrial = player.CanForceFinishByTrial(kSideUser);
         ASSERT_EQ(forced_finish_table::RowCanFinish(line.data()), bTrial) << i;
         ASSERT_EQ(forced_finish_table::SmallRowCanFinish(line.data()), bTrial) << i;
     }
@@ -95,28 +95,25 @@ TEST(Search, TerminalTestsDepthHeuristicAndProgressOfTheTopNode) {
     // clang-format on
     for (const SearchCase& c : kCases) {
         for (int nMode : {kSearchPlain, kSearchFast}) {
-            CGameBoard board;
-            board.SetSearchMode(nMode);
-            PutPosition(board, c.line, c.bTurn);
-            EXPECT_EQ(board.SearchValue(c.nDepth, c.bProgress), c.nValue) << c.nDepth;
-            EXPECT_EQ(board.GetProgress(), c.nProgress) << c.nDepth;
+            CComputerPlayer player;
+            player.SetSearchMode(nMode);
+            PutPosition(player, c.line, c.bTurn);
+            EXPECT_EQ(player.SearchValue(c.nDepth, c.bProgress), c.nValue) << c.nDepth;
+            EXPECT_EQ(player.GetProgress(), c.nProgress) << c.nDepth;
         }
     }
 }
 
-// One board for all fast searches, so that later searches meet what earlier ones left in its
-// table; now and then a fresh board, which starts without one.
+// One player for all fast searches, whose progress runs on; now and then a fresh one. All meet
+// what earlier searches left in the table.
 TEST(Search, FastGivesThePlainValueAndProgressEverywhere) {
     Rng rng{2024};
-    CGameBoard fast;
+    CComputerPlayer fast;
     for (int i = 0; i < 3000; ++i) {
         const int nInPlay = 2 + rng(23);
         Line line = RandomPosition(rng, nInPlay);
         const int bTurn = rng(2);
-        int nDepth = rng(1 + (nInPlay <= 6    ? 14
-                              : nInPlay <= 10 ? 11
-                              : nInPlay <= 16 ? 9
-                                              : 7));
+        int nDepth = rng(1 + (nInPlay <= 6 ? 14 : nInPlay <= 10 ? 11 : nInPlay <= 16 ? 9 : 7));
         if (i % 25 == 0) { // a pit of more than 15, which the table names by rank, searched deep
             line = RandomPosition(rng, 3 + rng(6));
             const int nBig = 16 + rng(8), nPlace = rng(12);
@@ -126,18 +123,18 @@ TEST(Search, FastGivesThePlainValueAndProgressEverywhere) {
             line[13] -= nBig - nFromUsers;
             nDepth = 10 + rng(4);
         }
-        CGameBoard plain;
+        CComputerPlayer plain;
         plain.SetSearchMode(kSearchPlain);
         PutPosition(plain, line, bTurn);
         const int nValue = plain.SearchValue(nDepth, i % 3 == 0);
-        CGameBoard fresh;
-        CGameBoard& board = i % 5 == 0 ? fresh : fast;
-        PutPosition(board, line, bTurn);
-        const int nProgressBefore = board.GetProgress();
-        ASSERT_EQ(board.SearchValue(nDepth, i % 3 == 0), nValue) << i;
-        ASSERT_EQ(board.GetProgress() - nProgressBefore, plain.GetProgress()) << i;
-        ASSERT_EQ(Snapshot(board), line);
-        ASSERT_EQ(board.IsUserTurn(), bTurn);
+        CComputerPlayer fresh;
+        CComputerPlayer& player = i % 5 == 0 ? fresh : fast;
+        PutPosition(player, line, bTurn);
+        const int nProgressBefore = player.GetProgress();
+        ASSERT_EQ(player.SearchValue(nDepth, i % 3 == 0), nValue) << i;
+        ASSERT_EQ(player.GetProgress() - nProgressBefore, plain.GetProgress()) << i;
+        ASSERT_EQ(Snapshot(player), line);
+        ASSERT_EQ(player.IsUserTurn(), bTurn);
     }
 }
 
@@ -180,13 +177,28 @@ TEST(SearchTable, KeepsNodesOfOneBucketApartByTheirWholeName) {
     EXPECT_EQ(entry.nReply, 1);
 }
 
+// Nodes with a pit of more than 15 marbles are numbered by their rank among all layouts: no two
+// of them share a number.
+TEST(SearchTable, RankedNodesEachHaveTheirOwnNumber) {
+    Rng rng{15};
+    std::map<std::uint64_t, std::pair<std::uint64_t, std::uint64_t>> seen;
+    for (int i = 0; i < 20000; ++i) {
+        std::uint64_t nRows[2] = {};
+        for (int k = 0, nBig = 16 + rng(30); k < 12; ++k)
+            nRows[k / 6] |= std::uint64_t(k == i % 12 ? nBig : rng(3)) << (8 * (k % 6));
+        const std::uint64_t n = search_table::NodeNumber(nRows[0], nRows[1], 1, 9);
+        const auto [at, bNew] = seen.emplace(n, std::pair(nRows[0], nRows[1]));
+        ASSERT_TRUE(bNew || at->second == std::pair(nRows[0], nRows[1])) << i;
+    }
+}
+
 // A search stopped as its top node passes its first pit leaves nothing in the table that makes
 // the next search of that node answer otherwise than a search on an empty table.
 TEST(SearchTable, AStoppedSearchMisleadsNoLaterSearch) {
     Rng rng{77};
-    std::atomic<std::int32_t> bStop{0};
+    std::atomic<bool> bStop{false};
     const fast_search::PitCounter stopAtFirstPit{
-        [](void* p) { static_cast<std::atomic<std::int32_t>*>(p)->store(1); }, &bStop};
+        [](void* p) { static_cast<std::atomic<bool>*>(p)->store(true); }, &bStop};
     for (int i = 0; i < 100; ++i) {
         const Line line = RandomPosition(rng, 8 + rng(17));
         std::int32_t counts[2][kPlaces];
@@ -200,7 +212,7 @@ TEST(SearchTable, AStoppedSearchMisleadsNoLaterSearch) {
         const int nValue = searcher.Value(node, nDepth, nullptr);
         search_table::Clear();
         searcher.Value(node, nDepth, &stopAtFirstPit);
-        bStop = 0;
+        bStop = false;
         ASSERT_EQ(searcher.Value(node, nDepth, nullptr), nValue) << i;
     }
 }
@@ -213,20 +225,21 @@ struct Choice {
 };
 
 Choice Choose(const Line& line, int nLevel, std::uint32_t nSeed = 1, int nMode = kSearchFast) {
-    using Chooser = void (CGameBoard::*)(int&, int&);
-    constexpr Chooser kChoosers[] = {&CGameBoard::ChooseMoveLevel1, &CGameBoard::ChooseMoveLevel2,
-                                     &CGameBoard::ChooseMoveLevel3, &CGameBoard::ChooseMoveLevel4};
-    CGameBoard board;
-    board.SetSearchMode(nMode);
-    PutPosition(board, line, 0);
-    board.SeedRandom(nSeed);
+    using Chooser = void (CComputerPlayer::*)(int&, int&);
+    constexpr Chooser kChoosers[] = {
+        &CComputerPlayer::ChooseMoveLevel1, &CComputerPlayer::ChooseMoveLevel2,
+        &CComputerPlayer::ChooseMoveLevel3, &CComputerPlayer::ChooseMoveLevel4};
+    CComputerPlayer player;
+    player.SetSearchMode(nMode);
+    PutPosition(player, line, 0);
+    player.SeedRandom(nSeed);
     int nPit = -1;
     int nRow = -1;
-    (board.*kChoosers[nLevel - 1])(nPit, nRow);
+    (player.*kChoosers[nLevel - 1])(nPit, nRow);
     EXPECT_EQ(nRow, kComputerRow);
-    EXPECT_EQ(Snapshot(board), line);
-    EXPECT_EQ(board.IsUserTurn(), 0);
-    return {nPit, board.GetLastChoice(), board.GetProgress()};
+    EXPECT_EQ(Snapshot(player), line);
+    EXPECT_EQ(player.IsUserTurn(), 0);
+    return {nPit, player.GetLastChoice(), player.GetProgress()};
 }
 
 TEST(Choosers, StartPositionLevelOneTiesAndLevelTwoScores) {
@@ -262,13 +275,13 @@ TEST(Choosers, AgainstTheUsersForcedFinishTheComputerReachesIntoTheUsersRow) {
     EXPECT_EQ(c2.nPit, 2);
     EXPECT_EQ(c2.nProgress, 61);
     // Three pits tie at 5 against the threat: level 2 draws among them a second time, and only
-    // that second draw decides.
-    const Line tied{0, 0, 0, 0, 2, 1, 12, 8, 7, 6, 0, 0, 0, 12};
+    // that second draw decides; the trial of the pits that reach nothing is not made.
+    const Line tied{0, 0, 0, 0, 2, 1, 10, 8, 7, 6, 1, 2, 0, 11};
     std::set<int> seen;
     for (std::uint32_t nSeed = 0; nSeed < 20; ++nSeed) {
         CRandom random;
         random.Seed(nSeed);
-        const std::int32_t kScores[] = {5, 5, 5, -1005, -1005, -1005};
+        const std::int32_t kScores[] = {5, 5, 5, -5, -5, -1005};
         const int nFirst = PickBest(kScores, 6, random);
         const int nSecond = PickBest(kScores, 6, random);
         ASSERT_EQ(Choose(tied, 2, nSeed).nPit, nSecond) << nSeed;
@@ -285,8 +298,8 @@ TEST(Choosers, EveryLevelTakesItsForcedFinishWithoutProgress) {
     for (int nLevel = 1; nLevel <= 4; ++nLevel) {
         const Choice c = Choose({4, 4, 4, 4, 4, 4, 10, 0, 0, 0, 0, 2, 1, 11}, nLevel);
         EXPECT_EQ(c.nPit, 5) << nLevel;
-        EXPECT_EQ(c.report.bForced, 1);
-        EXPECT_EQ(c.report.bHasScores, 0);
+        EXPECT_TRUE(c.report.bForced);
+        EXPECT_FALSE(c.report.bHasScores);
         EXPECT_EQ(c.nProgress, 0);
     }
 }
@@ -296,8 +309,8 @@ TEST(Choosers, SearchDepthGrowsAsMarblesLeaveThePits) {
                              {13, 10, 13}, {12, 14, 19}, {11, 14, 19}, {10, 20, 28}, {9, 20, 28},
                              {8, 28, 40},  {7, 38, 55},  {0, 38, 55}};
     for (const auto& row : kTable) {
-        EXPECT_EQ(CGameBoard::SearchDepthFor(row[0], 0), row[1]) << row[0];
-        EXPECT_EQ(CGameBoard::SearchDepthFor(row[0], 1), row[2]) << row[0];
+        EXPECT_EQ(CComputerPlayer::SearchDepthFor(row[0], false), row[1]) << row[0];
+        EXPECT_EQ(CComputerPlayer::SearchDepthFor(row[0], true), row[2]) << row[0];
     }
     EXPECT_EQ(Choose({4, 4, 4, 4, 4, 4, 8, 2, 2, 2, 2, 0, 1, 7}, 3).report.nDepth, 0); // 33
     const Choice c = Choose({4, 4, 4, 4, 4, 4, 8, 2, 2, 2, 2, 0, 0, 8}, 4);            // 32
@@ -322,10 +335,10 @@ TEST(Choosers, CandidateScoresAreSearchValuesAtTheFullDepth) {
             for (int i = 0; i < 6; ++i) {
                 if (line[7 + i] == 0)
                     continue;
-                CGameBoard board;
-                PutPosition(board, line, 0);
-                board.TrialMove(kComputerRow, i);
-                EXPECT_EQ(board.SearchValue(c.report.nDepth, 0), c.report.nScores[i]) << i;
+                CComputerPlayer player;
+                PutPosition(player, line, 0);
+                player.TrialMove(kComputerRow, i);
+                EXPECT_EQ(player.SearchValue(c.report.nDepth, 0), c.report.nScores[i]) << i;
             }
         }
     }
@@ -339,7 +352,7 @@ TEST(Choosers, ChoicesMatchTheirSignature) {
         const Line line = RandomPosition(rng, 2 + rng(i < 100 ? 30 : 46));
         for (int nLevel = 1; nLevel <= 4; ++nLevel) {
             const Choice c = Choose(line, nLevel, static_cast<std::uint32_t>(i));
-            for (int v : {c.nPit, c.report.bForced, c.report.nDepth, c.nProgress})
+            for (int v : {c.nPit, int{c.report.bForced}, c.report.nDepth, c.nProgress})
                 digests[nLevel - 1].Add(v);
             for (int v : c.Scores())
                 digests[nLevel - 1].Add(v);
@@ -374,43 +387,55 @@ TEST(PickBest, TakesTheBestAndSettlesTiesWithTheirDeliberateOdds) {
     }
 }
 
-TEST(ThinkAndMove, PlaysTheChoiceOfTheLevelAndEndsWithoutProgress) {
+// The player plays whichever side is to move: the same position turned round gives the user's
+// pit that the computer's would be. Levels 0 and 7 act as level 4.
+TEST(ThinkAndMove, PlaysTheChoiceOfTheLevelForTheSideToMoveAndEndsWithoutProgress) {
     const Line lonePit{1, 1, 1, 1, 1, 1, 20, 0, 0, 0, 3, 0, 0, 19};
+    const Line played{1, 1, 1, 1, 1, 1, 20, 0, 0, 0, 0, 1, 1, 20};
+    const auto turned = [](const Line& l) {
+        Line t{};
+        std::copy(l.begin(), l.begin() + kPlaces, t.begin() + kPlaces);
+        std::copy(l.begin() + kPlaces, l.end(), t.begin());
+        return t;
+    };
     for (int nLevel : {0, 1, 2, 3, 4, 7}) {
-        CGameBoard board;
-        PutPosition(board, lonePit, 0);
-        board.SetLevel(nLevel);
-        board.ThinkAndMove();
-        ASSERT_NE(board.GetHistory(), nullptr);
-        EXPECT_EQ(board.GetHistory()->nRow, kComputerRow);
-        EXPECT_EQ(board.GetHistory()->nPit, 3);
-        EXPECT_EQ(Snapshot(board), (Line{1, 1, 1, 1, 1, 1, 20, 0, 0, 0, 0, 1, 1, 20}));
-        EXPECT_EQ(board.IsUserTurn(), 0); // three marbles from pit 3 end in the store
-        EXPECT_EQ(board.GetProgress(), 0);
-        // Only the searching levels report a depth: 0 and 7 act as level 4.
-        EXPECT_EQ(board.GetLastChoice().nDepth, nLevel == 1 || nLevel == 2 ? 0 : 1) << nLevel;
+        for (int bUser : {0, 1}) {
+            CGameBoard board;
+            PutPosition(board, bUser ? turned(lonePit) : lonePit, bUser);
+            CComputerPlayer player;
+            player.SetLevel(nLevel);
+            EXPECT_EQ(player.ThinkAndMove(board), 3);
+            ASSERT_NE(board.GetHistory(), nullptr);
+            EXPECT_EQ(board.GetHistory()->nRow, bUser ? kUserRow : kComputerRow);
+            EXPECT_EQ(Snapshot(board), bUser ? turned(played) : played);
+            EXPECT_EQ(board.IsUserTurn(), bUser); // three marbles from pit 3 end in the store
+            EXPECT_EQ(player.GetProgress(), 0);
+            // Only the searching levels report a depth.
+            EXPECT_EQ(player.GetLastChoice().nDepth, nLevel == 1 || nLevel == 2 ? 0 : 1);
+        }
     }
-    CGameBoard board; // a new game wipes the progress that a chooser leaves behind
-    PutPosition(board, kStart, 0);
+    CComputerPlayer player; // a new game wipes the progress that a chooser leaves behind
+    PutPosition(player, kStart, 0);
     int nPit = 0, nRow = 0;
-    board.ChooseMoveLevel1(nPit, nRow);
-    board.NewGame();
-    EXPECT_EQ(board.GetProgress(), 0);
+    player.ChooseMoveLevel1(nPit, nRow);
+    player.NewGame();
+    EXPECT_EQ(player.GetProgress(), 0);
 }
 
 TEST(ThinkAndMove, AStoppedChoicePlaysNothing) {
     CGameBoard board;
+    CComputerPlayer player;
     PutPosition(board, {1, 0, 1, 0, 1, 0, 38, 2, 1, 0, 1, 1, 2, 0}, 0);
-    board.SetLevel(3); // ten marbles: level 3 searches 20 plies deep, level 4 28
-    board.ThinkAndMove();
-    EXPECT_EQ(board.GetLastChoice().nDepth, 20);
+    player.SetLevel(3); // ten marbles: level 3 searches 20 plies deep, level 4 28
+    player.ThinkAndMove(board);
+    EXPECT_EQ(player.GetLastChoice().nDepth, 20);
     PutPosition(board, {2, 0, 1, 1, 0, 1, 20, 1, 2, 0, 1, 1, 0, 18}, 0);
-    board.SetLevel(4);
-    board.RequestStop();
-    board.ThinkAndMove();
+    player.SetLevel(4);
+    player.RequestStop();
+    EXPECT_EQ(player.ThinkAndMove(board), -1);
     EXPECT_EQ(board.HasHistory(), 0);
     EXPECT_EQ(board.IsUserTurn(), 0);
-    EXPECT_EQ(board.GetProgress(), 0);
+    EXPECT_EQ(player.GetProgress(), 0);
 }
 
 } // namespace

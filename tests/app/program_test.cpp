@@ -95,8 +95,8 @@ TEST(Settings, ReadAtStartAndNeverWritten) {
 
 TEST(Exit, CodeIsOneAndPicturesGoAlsoWhileTheComputerThinks) {
     static std::atomic<int> s_bHold{1};
-    CRavelo2View::SetWorkerHookForTest([](CGameBoard* pBoard) {
-        while (s_bHold.load() && !pBoard->IsStopRequested())
+    CRavelo2View::SetWorkerHookForTest([](CComputerPlayer* pPlayer) {
+        while (s_bHold.load() && !pPlayer->IsStopRequested())
             std::this_thread::yield();
     });
     CRavelo2App app;

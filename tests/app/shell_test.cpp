@@ -180,7 +180,7 @@ TEST_F(ShellTest, KeysOpenMenusRunTheFileCommandsAndTheEditKeysDoNothing) {
     ClickPit(0);
     ASSERT_EQ(m_pView->UserMayAct(), 0);
     EXPECT_EQ(Menu()->Execute(ID_LEVEL_4), 0);
-    EXPECT_EQ(m_pView->Board().GetLevel(), 1);
+    EXPECT_EQ(m_pView->Player().GetLevel(), 1);
     for (int nID : {ID_APP_EXIT, ID_APP_ABOUT, ID_HELP_RULES}) {
         CCmdUI cmdUI(nID);
         Menu()->UpdateCommand(cmdUI);

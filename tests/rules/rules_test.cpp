@@ -9,19 +9,17 @@ using namespace testing_support;
 
 namespace {
 
-TEST(NewGame, SetsUpTheStartShownAsWellWithoutHistoryAndLeavesTurnAndLevel) {
+TEST(NewGame, SetsUpTheStartShownAsWellWithoutHistoryAndLeavesTheTurn) {
     CGameBoard board;
     PutPosition(board, {0, 0, 0, 0, 0, 1, 30, 2, 0, 0, 0, 0, 0, 15}, 1);
     board.UserMove(5);
-    board.SetLevel(3);
-    board.SetRunning(0);
+    board.SetRunning(false);
     board.NewGame();
     EXPECT_EQ(Snapshot(board), kStart);
     EXPECT_EQ(Snapshot(board, true), kStart);
     EXPECT_EQ(board.IsRunning(), 1);
     EXPECT_EQ(board.HasHistory(), 0);
-    EXPECT_EQ(board.IsUserTurn(), 1); // the caller owns the turn and the level
-    EXPECT_EQ(board.GetLevel(), 3);
+    EXPECT_EQ(board.IsUserTurn(), 1); // the caller owns the turn
 }
 
 struct SowCase {
@@ -110,15 +108,6 @@ TEST(History, ComputerOpeningMovesAloneAreTakenBackToTheComputer) {
     EXPECT_EQ(board.TakeBack(), 1);
     EXPECT_EQ(Snapshot(board), kStart);
     EXPECT_EQ(board.IsUserTurn(), 0);
-}
-
-TEST(Random, ReplaysTheClassicSequenceForASeed) {
-    CRandom random;
-    random.Seed(1);
-    std::vector<int> draws;
-    for (int i = 0; i < 5; ++i)
-        draws.push_back(random.Draw());
-    EXPECT_EQ(draws, (std::vector<int>{41, 18467, 6334, 26500, 19169}));
 }
 
 } // namespace

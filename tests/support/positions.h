@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ai/computer_player.h"
 #include "rules/game_board.h"
 
 #include <array>
@@ -20,8 +21,29 @@ inline void PutPosition(CGameBoard& board, const Line& line, int bUserTurn) {
         pos[kComputerRow][i] = line[kPlaces + i];
     }
     board.SetPosition(pos);
-    board.SetUserTurn(bUserTurn);
-    board.SetRunning(1);
+    board.SetUserTurn(bUserTurn != 0);
+    board.SetRunning(true);
+}
+
+// The player's own position, as it judges it: row 1 the computer's.
+inline void PutPosition(CComputerPlayer& player, const Line& line, int bUserTurn) {
+    Position pos;
+    for (int i = 0; i < kPlaces; ++i) {
+        pos[kUserRow][i] = line[i];
+        pos[kComputerRow][i] = line[kPlaces + i];
+    }
+    player.SetPosition(pos, bUserTurn != 0);
+}
+
+inline Line Snapshot(const CComputerPlayer& player) {
+    Position pos;
+    player.GetPosition(pos);
+    Line line{};
+    for (int i = 0; i < kPlaces; ++i) {
+        line[i] = pos[kUserRow][i];
+        line[kPlaces + i] = pos[kComputerRow][i];
+    }
+    return line;
 }
 
 inline Line Snapshot(const CGameBoard& board, bool bShown = false) {

@@ -2,8 +2,8 @@
 #include "res/bitmap_table.h"
 #include "res/resource.h"
 #include "support/positions.h"
-#include "ui/board_drawing.h"
 #include "ui/board_geometry.h"
+#include "ui/board_painter.h"
 #include "ui/cmd_ui.h"
 #include "ui/pictures.h"
 #include "ui/status_bar.h"
@@ -118,9 +118,9 @@ TEST_F(DrawingTest, PlacesDrawnLaterCoverTheOverflowOfEarlierOnes) {
 TEST_F(DrawingTest, LastMoveBarLiesAcrossTheTopEdgeOfThePitPlayed) {
     m_view.Board().SetPosition({});
     QImage image = Paint();
-    m_view.Board().RecordMove(3, kUserRow, 4);
+    const MoveRecord record{3, kUserRow, 4, 1, 1, nullptr};
     QPainter painter(&image);
-    m_view.Board().DrawLastMove(&painter);
+    CBoardPainter(&painter).DrawLastMove(&record);
     painter.end();
     int x = 0, y = 0;
     GetPitOrigin(kUserRow, 3, x, y);

@@ -61,8 +61,8 @@ protected:
             if (pEvent->type() == QAccessible::DescriptionChanged)
                 m_heard << pEvent->accessibleInterface()->text(QAccessible::Description);
         });
-        CRavelo2View::SetWorkerHookForTest([](CGameBoard* pBoard) {
-            while (s_bHold.load() && !pBoard->IsStopRequested())
+        CRavelo2View::SetWorkerHookForTest([](CComputerPlayer* pPlayer) {
+            while (s_bHold.load() && !pPlayer->IsStopRequested())
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
         });
     }
@@ -87,8 +87,7 @@ protected:
     // the board's descriptions that the screen reader heard in the step (| between two), and the
     // description of the user's first pit.
     std::set<std::string> State() {
-        // The live board is the worker's until its move is made: an unheld worker is awaited
-        // before it is read, as the window itself never reads it meanwhile.
+        // An unheld worker is awaited, so that whether it still runs never depends on its speed.
         if (!s_bHold.load())
             m_pView->WaitForWorkerForTest();
         CGameBoard& board = m_pView->Board();
@@ -122,7 +121,7 @@ protected:
         out << "run" << board.IsRunning() << " act" << m_pView->UserMayAct() << " pend"
             << m_pView->ComputerPending() << " work" << m_pView->IsWorkerRunning() << " turn"
             << board.IsUserTurn() << " busy" << WaitCursorCount() << " mark"
-            << m_pView->ShowLastMove() << " level" << board.GetLevel() << " keypit"
+            << m_pView->ShowLastMove() << " level" << m_pView->Player().GetLevel() << " keypit"
             << m_pView->KeyPit() << " take" << command(ID_GAME_TAKEBACK).m_bEnabled << " levels"
             << command(ID_LEVEL_1).m_bEnabled << " shown=" << line(Snapshot(board, true))
             << " live=" << line(Live()) << " pane1=" << word(m_pStatusBar->GetPaneText(1))

@@ -37,7 +37,8 @@ TEST_F(ViewTest, ComputerThinksOnItsThreadAndItsMoveIsShownOnTheNextTick) {
          {"tick", "override=wait pane1=x pane2=__0％ pend1"}, // the busy cursor comes back
          {"press 5", ""},
          {"click 3", "shown=0,5,5,5,5,4,0,3,0,0,0,0,0,21 boxes0"},
-         {"go", "shown=0,5,5,5,5,4,0,3,0,0,0,0,0,21 live=0,5,5,5,5,4,0,0,1,1,1,0,0,21 pend1"},
+         // The worker played on its own copy: the window's board waits for the tick.
+         {"go", "shown=0,5,5,5,5,4,0,3,0,0,0,0,0,21 live=0,5,5,5,5,4,0,3,0,0,0,0,0,21 pend1 work0"},
          {"tick", "shown=0,5,5,5,5,4,0,0,1,1,1,0,0,21 act1 pend0 busy0 override=none mark1 "
                   "heard=あなたの番です。コンピュータが選んだ箱:_コンピュータの箱_6"},
          {"paint", "red1 mark0 pane1=あなたの番です pane2=---％ take1"}, // the marker, once
@@ -56,9 +57,10 @@ TEST_F(ViewTest, ComputerExtraTurnsAreShownOneAtATimeAndItsEmptyRowWins) {
                   "heard=パソコンが考え中です。コンピュータが選んだ箱:_コンピュータの箱_2"},
          {"tick", "pend1 busy1 heard="},
          {"await", ""},
-         {"tick", "shown=0,5,5,5,5,4,0,0,0,0,0,0,0,24 run0 act1 turn1 box=あなたの負けです busy0 "
-                  "heard=ゲーム終了。コンピュータが選んだ箱:_コンピュータの箱_2、コンピュータの箱_1 "
-                  "pitdesc=コンピュータが選んだ箱:_コンピュータの箱_2、コンピュータの箱_1"},
+         {"tick",
+          "shown=0,5,5,5,5,4,0,0,0,0,0,0,0,24 run0 act1 turn1 box=あなたの負けです busy0 "
+          "heard=ゲーム終了。コンピュータが選んだ箱:_コンピュータの箱_2、コンピュータの箱_1 "
+          "pitdesc=コンピュータが選んだ箱:_コンピュータの箱_2、コンピュータの箱_1"},
          {"click 1", "boxes1"},
          {"cmd new1", "heard=あなたの番です pitdesc="}});
 }
@@ -164,8 +166,8 @@ TEST_F(ViewTest, TakeBackUndoesTheUsersMoveWithTheComputersReplies) {
          {"click 0", ""},
          {"await", ""},
          {"tick", "hist2"},
-         {"cmd takeback",
-          "shown=4,4,0,5,5,5,1,3,0,0,0,0,0,21 act1 turn1 hist0 take0 heard=あなたの番です pitdesc="},
+         {"cmd takeback", "shown=4,4,0,5,5,5,1,3,0,0,0,0,0,21 act1 turn1 hist0 take0 "
+                          "heard=あなたの番です pitdesc="},
          {"takeback", "box=「待った！」はできません！ boxes1"}, // past the menu: refused
          {"over", ""},
          {"takeback", "boxes1"}}); // after the game: silent

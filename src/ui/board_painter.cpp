@@ -1,9 +1,5 @@
-// The board's drawing members: the marbles of the shown position, the marker on the pit the
-// computer has just played, and the progress text.
+#include "ui/board_painter.h"
 
-#include "ui/board_drawing.h"
-
-#include "rules/game_board.h"
 #include "ui/board_geometry.h"
 #include "ui/pictures.h"
 
@@ -28,12 +24,23 @@ void DrawMarble(QPainter* pDC, int x, int y) {
     pDC->setCompositionMode(previous);
 }
 
-void CGameBoard::DrawMarbles(QPainter* pDC) const {
+void CBoardPainter::DrawBoard() const {
+    const qreal dRatio = m_pDC->device()->devicePixelRatioF();
+    if (dRatio > 1.0) {
+        m_pDC->setRenderHint(QPainter::SmoothPixmapTransform);
+        m_pDC->drawImage(QRectF(0, 0, g_bmpBoard.width(), g_bmpBoard.height()),
+                         HighDensityPicture(g_bmpBoard, PictureScaleFor(dRatio)));
+    } else {
+        m_pDC->drawImage(0, 0, g_bmpBoard);
+    }
+}
+
+void CBoardPainter::DrawMarbles(const Position& counts) const {
     // Index by index, the user's place before the computer's: where a crowded place overflows
     // its square, the place drawn later covers the other.
     for (int nIndex = 0; nIndex < kPlaces; ++nIndex) {
         for (int nRow = 0; nRow < 2; ++nRow) {
-            const int n = GetShownCount(nIndex, nRow);
+            const int n = counts[nRow][nIndex];
             if (n <= 0)
                 continue;
             int x0 = 0;
@@ -42,13 +49,12 @@ void CGameBoard::DrawMarbles(QPainter* pDC) const {
             // Lines of five, downwards without limit: the 26th marble starts a line below the
             // square.
             for (int k = 0; k < n; ++k)
-                DrawMarble(pDC, x0 + 10 * (k % 5), y0 + 10 * (k / 5));
+                DrawMarble(m_pDC, x0 + 10 * (k % 5), y0 + 10 * (k / 5));
         }
     }
 }
 
-void CGameBoard::DrawLastMove(QPainter* pDC) const {
-    const MoveRecord* pLast = GetHistory();
+void CBoardPainter::DrawLastMove(const MoveRecord* pLast) const {
     if (!pLast)
         return;
     int x = 0;
@@ -56,14 +62,10 @@ void CGameBoard::DrawLastMove(QPainter* pDC) const {
     GetPitOrigin(pLast->nRow, pLast->nPit, x, y);
     // A bar 50 wide and 4 high across the square's top edge: a black outline around a red
     // interior, its lowest row covering the square's first row.
-    pDC->fillRect(x, y - 3, 50, 4, QColor(0, 0, 0));
-    pDC->fillRect(x + 1, y - 2, 48, 2, QColor(255, 0, 0));
+    m_pDC->fillRect(x, y - 3, 50, 4, QColor(0, 0, 0));
+    m_pDC->fillRect(x + 1, y - 2, 48, 2, QColor(255, 0, 0));
 }
 
-QString FormatProgress(int nProgress) {
+QString CBoardPainter::GetProgressText(int nProgress) {
     return QString::asprintf("%3d", nProgress) + QString::fromUtf8("％");
-}
-
-QString CGameBoard::GetProgressText() const {
-    return FormatProgress(GetProgress());
 }

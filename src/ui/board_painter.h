@@ -1,0 +1,34 @@
+#pragma once
+
+#include "rules/game_board.h"
+
+class QPainter;
+class QString;
+
+// One marble of the current colour with its top-left pixel at (x, y): the mask blackens the
+// disc, then the picture's colours are or-ed into it, so the board shows through around it. On
+// a device of more than one pixel per logical pixel, the sharper marble is laid over the board
+// by its own alpha.
+void DrawMarble(QPainter* pDC, int x, int y);
+
+// Draws a position into a painter: the board picture, the marbles of the fourteen places, the
+// marker on the pit played last; and makes the progress text. It reads what it is given and
+// keeps nothing, so the window can draw any position it shows.
+class CBoardPainter {
+public:
+    explicit CBoardPainter(QPainter* pDC) : m_pDC(pDC) {}
+
+    // The current board picture at the top left; on a device of more than one pixel per logical
+    // pixel, from the sharper set.
+    void DrawBoard() const;
+    void DrawMarbles(const Position& counts) const;
+    // The marker across the top edge of the pit that the record played; nothing for no record.
+    void DrawLastMove(const MoveRecord* pLast) const;
+
+    // The progress as the status bar shows it: the number right-aligned in three places, then
+    // the full-width percent sign.
+    static QString GetProgressText(int nProgress);
+
+private:
+    QPainter* m_pDC;
+};
