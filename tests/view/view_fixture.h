@@ -19,6 +19,8 @@
 #include <QTest>
 #include <atomic>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <map>
@@ -41,6 +43,13 @@ struct Step {
 class ViewTest : public ::testing::Test {
 protected:
     ViewTest() {
+        // Every new game takes the next tie-break seed from the test's own, which it prints, so
+        // that a failure replays with RAVELO2_TEST_SEED.
+        const char* pszSeed = std::getenv("RAVELO2_TEST_SEED");
+        s_nSeed = pszSeed ? std::strtoull(pszSeed, nullptr, 10) : 7;
+        std::printf("RAVELO2_TEST_SEED=%llu\n", static_cast<unsigned long long>(s_nSeed.load()));
+        m_rng.n = s_nSeed;
+        CRandom::SetSeedSourceForTest([] { return static_cast<std::uint32_t>(s_nSeed++); });
         LoadBitmapInto(g_bmpMarbleMask, IDB_MARBLE_MASK);
         LoadBitmapInto(g_bmpMarble, IDB_MARBLE_YELLOW);
         LoadBitmapInto(g_bmpBoard, IDB_BOARD_LIGHT_WOOD);
@@ -71,6 +80,7 @@ protected:
         delete m_pView; // a worker still running is stopped here
         CRavelo2View::SetWorkerHookForTest(nullptr);
         SetScreenReaderNotifier(m_previousNotifier);
+        CRandom::SetSeedSourceForTest(nullptr);
         EXPECT_EQ(WaitCursorCount(), 0) << "every busy cursor has ended";
     }
 
@@ -257,6 +267,8 @@ protected:
     }
 
     static inline std::atomic<int> s_bHold{0};
+    static inline std::atomic<std::uint64_t> s_nSeed{0};
+    Rng m_rng{0}; // the test's own choices, from the same seed
     CMessageRecorder m_recorder;
     QMainWindow m_window;
     CCommandMenu m_menu;
