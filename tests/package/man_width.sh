@@ -7,14 +7,18 @@ set -eu
 command -v man >/dev/null || { echo "FAILED: man is not installed (scripts/deps.sh test)"; exit 1; }
 rm -rf "$2"
 DESTDIR="$2" cmake --install "$1" --prefix /usr >/dev/null
-widest=0
-for page in "-L C ravelo2" "-L C ravelo2-cli" "-L ja ravelo2" "-L ja ravelo2-cli"; do
-    # $page is split into man's options and the page's name. A Japanese page is told from a
-    # fallback to the English one by its first heading.
-    text=$(LC_ALL=C.UTF-8 COLUMNS=80 MANPATH="$2/usr/share/man" man $page)
-    case "$page $text" in "-L ja"*名前* | "-L C"*NAME*) ;; *) echo "FAILED: man $page"; exit 1 ;; esac
-    width=$(printf '%s\n' "$text" | wc -L)
-    echo "man $page: $width columns"
-    [ "$width" -gt "$widest" ] && widest=$width
+wide=
+for lang in C ja; do
+    for page in ravelo2 ravelo2-cli; do
+        text=$(LC_ALL=C.UTF-8 COLUMNS=80 MANPATH="$2/usr/share/man" man -L "$lang" "$page")
+        # A Japanese page is told from a fallback to the English one by its first heading.
+        case "$lang $text" in
+        "ja "*名前* | "C "*NAME*) ;;
+        *) echo "FAILED: man -L $lang $page shows no page of that language"; exit 1 ;;
+        esac
+        width=$(printf '%s\n' "$text" | wc -L)
+        echo "man -L $lang $page: $width columns"
+        [ "$width" -le 80 ] || wide="$wide $lang/$page"
+    done
 done
-[ "$widest" -le 80 ] || { echo "FAILED: a line is wider than 80 columns"; exit 1; }
+[ -z "$wide" ] || { echo "FAILED: wider than 80 columns:$wide"; exit 1; }
