@@ -38,11 +38,14 @@ All texts of the game are in Japanese.
 ラヴェロ2: コンピュータと対戦するビー玉のボードゲーム。")
 # Libraries through dpkg-shlibdeps (package dpkg-dev); besides them the game needs Qt's X11/
 # Wayland platform plugins, which it loads at run time (qt6-wayland so that it runs as a native
-# Wayland client instead of through XWayland), the Japanese font its texts are set in, and Qt's
-# Japanese translation for the standard dialogs.
+# Wayland client instead of through XWayland), the Japanese font its texts are set in, Qt's
+# Japanese translation for the standard dialogs, and sensible-browser (sensible-utils), with
+# which F1 shows the manual where xdg-open is missing.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, qt6-wayland, fonts-ipafont-gothic, qt6-translations-l10n")
+    "qt6-qpa-plugins, qt6-wayland, fonts-ipafont-gothic, qt6-translations-l10n, sensible-utils")
+# xdg-open finds the desktop's own browser for F1's manual.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 
 # What Debian asks of every package's documents: the copyright in the machine-readable format
 # and the changelog of the Debian package, compressed.

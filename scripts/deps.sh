@@ -6,8 +6,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-wayland
           qt6-translations-l10n fonts-ipafont-gothic libgtest-dev libbenchmark-dev)
 case "${1:-build}" in
-test) packages+=(xvfb xauth desktop-file-utils appstream dpkg-dev lintian clang
-                 libclang-rt-14-dev) ;;
+test) packages+=(xvfb xauth desktop-file-utils appstream dpkg-dev lintian man-db groff-base
+                 clang libclang-rt-14-dev) ;;
 fuzz) packages=(cmake ninja-build clang libclang-rt-14-dev) ;;
 pictures) packages=(xvfb openbox xdotool imagemagick fonts-ipafont-gothic) ;;
 esac

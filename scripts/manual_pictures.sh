@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Makes the pictures of the user manual from the running game: the window at scale 1 on a
 # virtual display with a window manager, driven by real clicks and keys, cut out of the screen
-# with its frame. Run it again whenever the window changes. It builds nothing.
+# with its frame; and the six boards and the six marble colours, each chosen from its menu and
+# cut out of the board, side by side under their menu names. Run it again whenever the window
+# or a picture changes. It builds nothing.
 # Usage: scripts/manual_pictures.sh PATH/TO/ravelo2 [OUTPUT_DIR, default docs/manual]
 # Every wait gives up after RAVELO2_PICTURES_TIMEOUT seconds (default 30) with a message.
 set -euo pipefail
@@ -101,11 +103,13 @@ red_pixels() {
         -format '%[fx:round(mean*w*h)]' info:
 }
 
-# save NAME SHOT: the picture without time stamps or other metadata, so that an unchanged
-# window gives an unchanged file.
+# save NAME SHOT [OPTION...]: the picture without time stamps or other metadata, so that an
+# unchanged window gives an unchanged file; the options go to convert before it writes.
 save() {
-    convert "$2" -strip -define png:exclude-chunks=date,time "$out/$1.png"
-    echo "$me: wrote $out/$1.png ($(identify -format '%wx%h' "$out/$1.png"))"
+    local name=$1 shot=$2
+    shift 2
+    convert "$shot" "$@" -strip -define png:exclude-chunks=date,time "$out/$name.png"
+    echo "$me: wrote $out/$name.png ($(identify -format '%wx%h' "$out/$name.png"))"
 }
 
 same_picture() { compare -metric AE "$1" "$2" null: >/dev/null 2>&1; }
@@ -154,3 +158,62 @@ save computer_move "$work/move.png"
 
 show_menu alt+l menu_level
 show_menu alt+f menu_game
+
+
+# choose POPUP ITEM: picks item ITEM (from 0) of menu POPUP (from 0, the game menu) with the keys a
+# player would use, and waits until the window shows the choice, which differs from before.
+choose() {
+    local keys=(alt+f) i
+    for ((i = 0; i < $1; i++)); do keys+=(Right); done
+    for ((i = 0; i < $2; i++)); do keys+=(Down); done
+    windows_without_menu=$(visible_windows)
+    grab_screen "$work/before.png"
+    rm -f "$work/last.png"
+    xdotool windowactivate --sync "$wid"
+    xdotool key --clearmodifiers "${keys[@]}" Return
+    wait_for "menu $1 to close after choosing its item $2" menu_gone
+    wait_for "the window to show item $2 of menu $1" settled "$work/chosen.png"
+}
+
+# cut_board FILE WIDTH HEIGHT X Y: a piece of the board picture as the window shows it now, in the
+# board's own coordinates.
+cut_board() {
+    grab_inside
+    convert "$work/inside.png" -crop "${2}x${3}+${4}+$((top + $5))" +repage "$1"
+}
+
+# compose NAME COLUMNS: the pieces in $work/piece_*.png, each labelled with its menu item from
+# the array labels, in rows of COLUMNS, as one picture of at most 256 colours (each board is
+# drawn in 256), which keeps the file small.
+font=$(fc-match -f '%{file}' IPAPGothic)
+if [[ $font != *ipag* ]]; then
+    echo "$me: the IPA P gothic font is missing (fonts-ipafont-gothic)" >&2
+    exit 1
+fi
+compose() {
+    local args=() i
+    for i in "${!labels[@]}"; do
+        args+=(-label "${labels[$i]}" "$work/piece_$i.png")
+    done
+    montage -font "$font" -pointsize 14 "${args[@]}" -tile "${2}x" -geometry +4+4 \
+        -background white "$work/$1.png"
+    save "$1" "$work/$1.png" -colors 256 -define png:format=png8
+}
+
+# The six boards: the left half of each (the computer's store and three pits of each row), the
+# mirror of the right half, at the game's own size.
+labels=(明るいモノクロ 暗いモノクロ 明るい木目 暗い木目 淡い水色 厳しい赤)
+for i in "${!labels[@]}"; do
+    choose 2 "$i"
+    cut_board "$work/piece_$i.png" 235 122 0 0
+done
+compose boards 3
+
+# The six marbles on the board the game starts with: the two leftmost pits of each row.
+choose 2 2
+labels=(赤 青 黄 緑 水 紫)
+for i in "${!labels[@]}"; do
+    choose 3 "$i"
+    cut_board "$work/piece_$i.png" 112 122 61 0
+done
+compose marbles 6

@@ -7,6 +7,7 @@
 #include "res/resource.h"
 #include "res/texts.h"
 #include "ui/file_dialog.h"
+#include "ui/manual_opener.h"
 #include "ui/message_box.h"
 #include "ui/pictures.h"
 #include "ui/wait_cursor.h"
@@ -101,6 +102,8 @@ int CRavelo2App::OnCmdMsg(int nID, CCmdUI* pCmdUI) {
         {ID_HELP_RULES, &CRavelo2App::OnHelpRules},
         {ID_FILE_NEW, &CRavelo2App::OnFileNew},
         {ID_FILE_OPEN, &CRavelo2App::OnFileOpen},
+        // Reached by F1 only.
+        {ID_HELP, &CRavelo2App::OnHelp},
     };
     for (const auto& entry : kCommands) {
         if (entry.nID != nID)
@@ -125,6 +128,10 @@ void CRavelo2App::OnAppAbout() {
 void CRavelo2App::OnHelpRules() {
     AfxMessageBox(QString::fromUtf8(kTextRules), MB_OK);
     RestoreWaitCursor();
+}
+
+void CRavelo2App::OnHelp() {
+    OpenManual(FindManual(QCoreApplication::applicationDirPath()));
 }
 
 void CRavelo2App::OnFileOpen() {

@@ -27,6 +27,7 @@ public:
     void OnFileOpen();
     void OnAppAbout();
     void OnHelpRules();
+    void OnHelp();
 
     CMainFrame* GetMainWnd() const { return m_pMainWnd.get(); }
     CRavelo2Doc* GetDocument() const { return m_pDocument.get(); }

@@ -46,11 +46,21 @@ constexpr MenuTemplateItem kMainMenu[] = {
 
 // Take-back has no key: it is chosen from the menu only.
 constexpr AcceleratorItem kAccelerators[] = {
-    {"Ctrl+N", ID_FILE_NEW},    {"Ctrl+O", ID_FILE_OPEN},        {"Ctrl+S", ID_FILE_SAVE},
-    {"Ctrl+Z", ID_EDIT_UNDO},   {"Ctrl+X", ID_EDIT_CUT},         {"Ctrl+C", ID_EDIT_COPY},
-    {"Ctrl+V", ID_EDIT_PASTE},  {"Alt+Backspace", ID_EDIT_UNDO}, {"Shift+Del", ID_EDIT_CUT},
-    {"Ctrl+Ins", ID_EDIT_COPY}, {"Shift+Ins", ID_EDIT_PASTE},    {"F6", ID_NEXT_PANE},
+    {"Ctrl+N", ID_FILE_NEW},
+    {"Ctrl+O", ID_FILE_OPEN},
+    {"Ctrl+S", ID_FILE_SAVE},
+    {"Ctrl+Z", ID_EDIT_UNDO},
+    {"Ctrl+X", ID_EDIT_CUT},
+    {"Ctrl+C", ID_EDIT_COPY},
+    {"Ctrl+V", ID_EDIT_PASTE},
+    {"Alt+Backspace", ID_EDIT_UNDO},
+    {"Shift+Del", ID_EDIT_CUT},
+    {"Ctrl+Ins", ID_EDIT_COPY},
+    {"Shift+Ins", ID_EDIT_PASTE},
+    {"F6", ID_NEXT_PANE},
     {"Shift+F6", ID_PREV_PANE},
+    // F1, the desktop's key for help, opens the manual; no menu item carries it.
+    {"F1", ID_HELP},
 };
 
 } // namespace

@@ -55,6 +55,7 @@ inline constexpr int ID_FILE_OPEN = 57601;
 inline constexpr int ID_FILE_SAVE = 57603;
 inline constexpr int ID_APP_ABOUT = 57664;
 inline constexpr int ID_APP_EXIT = 57665;
+inline constexpr int ID_HELP = 57670;
 
 // Keys that the accelerator table carries but nothing in this game handles: the edit commands
 // and the pane switches (the view has no panes).

@@ -55,6 +55,10 @@ inline constexpr char kTextAboutVersion[] = "Ravelo2 Version %1.%2";
 inline constexpr char kTextAboutOk[] = "OK";
 inline constexpr char kTextAboutReadFirst[] = "ご使用前に付属のドキュメントをお読みください．";
 
+// The user manual, which F1 opens in the desktop's browser.
+inline constexpr char kTextManualNotFound[] = "説明書のファイルが見つかりません。";
+inline constexpr char kTextNoBrowser[] = "説明書を表示するブラウザを起動できません。";
+
 // File commands of the document, which carries no content.
 inline constexpr char kTextCannotSaveFile[] = "ファイル「%1」に保存できません。\n%2";
 

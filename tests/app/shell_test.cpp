@@ -9,6 +9,7 @@
 #include "res/resource.h"
 #include "ui/command_menu.h"
 #include "ui/file_dialog.h"
+#include "ui/manual_opener.h"
 #include "ui/status_bar.h"
 #include "ui/wait_cursor.h"
 #include "view/ravelo2_view.h"
@@ -24,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <cstdint>
 #include <functional>
 #include <gtest/gtest.h>
@@ -156,12 +158,21 @@ TEST_F(ShellTest, MenuBarReadsGameLevelBoardMarbleHelpWithTheirPrompts) {
     EXPECT_EQ(checked(), U("厳しい赤,青"));
 }
 
-TEST_F(ShellTest, KeysOpenMenusRunTheFileCommandsAndTheEditKeysDoNothing) {
+TEST_F(ShellTest, KeysOpenMenusTheManualRunTheFileCommandsAndTheEditKeysDoNothing) {
     ClickPit(2); // an extra turn: the user moves again, and there is something to take back
     const int nStore = m_pView->Board().GetCount(6, 0);
+    QStringList started; // F1 finds the build tree's manual and hands it to the desktop
+    const ProcessStarter previous =
+        SetProcessStarter([&started](const QString& program, const QStringList& arguments) {
+            started << program + ' ' + arguments.join(' ');
+            return true;
+        });
     for (const char* pszKey : {"Ctrl+Z", "Ctrl+X", "Ctrl+C", "Ctrl+V", "Alt+Backspace", "Shift+Del",
-                               "Ctrl+Ins", "Shift+Ins", "F6", "Shift+F6", "Ctrl+N"})
+                               "Ctrl+Ins", "Shift+Ins", "F6", "Shift+F6", "Ctrl+N", "F1"})
         QTest::keySequence(m_pFrame, QKeySequence(QString::fromLatin1(pszKey)));
+    SetProcessStarter(previous);
+    const QString page = FindManual(QCoreApplication::applicationDirPath());
+    EXPECT_EQ(started, QStringList("xdg-open " + QUrl::fromLocalFile(page).toString()));
     EXPECT_EQ(m_recorder.Count(), 0u);
     EXPECT_TRUE(m_asked.empty());
     EXPECT_TRUE(m_pView->Board().HasHistory());

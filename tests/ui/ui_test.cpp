@@ -5,15 +5,19 @@
 #include "ui/board_geometry.h"
 #include "ui/board_painter.h"
 #include "ui/cmd_ui.h"
+#include "ui/manual_opener.h"
 #include "ui/pictures.h"
 #include "ui/status_bar.h"
 #include "ui/wait_cursor.h"
 #include "view/ravelo2_view.h"
 
 #include <QCursor>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QTemporaryDir>
+#include <QUrl>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -248,6 +252,40 @@ TEST(WaitCursor, NestsAndGivesWayToTheArrowWhileABoxAsks) {
     EndWaitCursor();
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(WaitCursorCount(), 0);
+}
+
+// The installed game finds the manual from /usr/games, the build tree's from build/src/app (this
+// test's program is as deep); F1 tries xdg-open, then sensible-browser, and says in one box what
+// is missing when the page or every browser is.
+TEST(Manual, FoundBesideTheProgramAndShownByTheFirstOpenerThatStarts) {
+    const QString page = FindManual(QCoreApplication::applicationDirPath());
+    EXPECT_TRUE(page.endsWith("/share/ravelo2/manual/index.html")) << page.toStdString();
+    QTemporaryDir dir; // an installed game's folders, at first without the manual
+    ASSERT_TRUE(QDir(dir.path()).mkpath("games") &&
+                QDir(dir.path()).mkpath("share/ravelo2/manual"));
+    EXPECT_EQ(FindManual(dir.filePath("games")), QString());
+    ASSERT_TRUE(QFile(dir.filePath("share/ravelo2/manual/index.html")).open(QFile::WriteOnly));
+    EXPECT_NE(FindManual(dir.filePath("games")), QString());
+    CMessageRecorder recorder;
+    QStringList started;
+    int nStarts = 0;
+    int nFailing = 0; // how many openers, from the first, cannot start
+    const ProcessStarter previous =
+        SetProcessStarter([&](const QString& program, const QStringList& arguments) {
+            started << program + ' ' + arguments.join(' ');
+            return ++nStarts > nFailing;
+        });
+    for (; nFailing <= 2; ++nFailing, nStarts = 0)
+        EXPECT_EQ(OpenManual(page), nFailing < 2 ? 1 : 0);
+    SetProcessStarter(previous);
+    const QString xdg = "xdg-open " + QUrl::fromLocalFile(page).toString();
+    const QString sensible = "sensible-browser " + QUrl::fromLocalFile(page).toString();
+    EXPECT_EQ(started, QStringList({xdg, xdg, sensible, xdg, sensible}));
+    EXPECT_EQ(OpenManual(QString()), 0);
+    ASSERT_EQ(recorder.Count(), 2u);
+    EXPECT_EQ(recorder.Boxes()[0].text,
+              QString::fromUtf8("説明書を表示するブラウザを起動できません。"));
+    EXPECT_EQ(recorder.Last(), QString::fromUtf8("説明書のファイルが見つかりません。"));
 }
 
 } // namespace
