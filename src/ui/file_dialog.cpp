@@ -13,7 +13,10 @@ namespace {
 
 QString ShowQtFileDialog(QWidget* pParent, int bOpen) {
     QFileDialog dialog(pParent);
-    SetUpFileDialog(dialog, bOpen != 0);
+    const FileDialogSetup setup = FileDialogSetupFor(bOpen != 0);
+    dialog.setAcceptMode(setup.nAcceptMode);
+    dialog.setFileMode(setup.nFileMode);
+    dialog.setOptions(setup.options);
     const CArrowOverWaitCursor arrow;
     if (dialog.exec() != QDialog::Accepted)
         return QString();
@@ -28,13 +31,12 @@ FileDialogHandler& CurrentHandler() {
 
 } // namespace
 
-void SetUpFileDialog(QFileDialog& dialog, bool bOpen) {
+FileDialogSetup FileDialogSetupFor(bool bOpen) {
     // No title of our own: the toolkit names the dialog ("開く", "名前を付けて保存") in the
-    // language of its translation.
-    dialog.setAcceptMode(bOpen ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-    dialog.setFileMode(bOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    // The saved document is empty: the dialog asks before it lets a save replace a file.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    // language of its translation. The saved document is empty: the dialog asks before it lets
+    // a save replace a file (no DontConfirmOverwrite).
+    return {bOpen ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave,
+            bOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile, QFileDialog::Options()};
 }
 
 QString AfxPromptFileName(int bOpen) {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QFileDialog>
 #include <functional>
 
-class QFileDialog;
 class QString;
 class QWidget;
 
@@ -10,9 +10,14 @@ class QWidget;
 // Returns the chosen path, or an empty string when the user cancelled.
 QString AfxPromptFileName(int bOpen);
 
-// Readies the standard dialog for opening (bOpen) or saving; a save asks before it replaces a
+// How the standard dialog opens for opening (bOpen) or saving; a save asks before it replaces a
 // file that exists.
-void SetUpFileDialog(QFileDialog& dialog, bool bOpen);
+struct FileDialogSetup {
+    QFileDialog::AcceptMode nAcceptMode;
+    QFileDialog::FileMode nFileMode;
+    QFileDialog::Options options;
+};
+FileDialogSetup FileDialogSetupFor(bool bOpen);
 
 // The dialog that AfxPromptFileName shows; tests put a stand-in in its place. Returns the
 // previous one.

@@ -17,7 +17,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -287,10 +286,9 @@ TEST_F(ShellTest, SaveAsksForANameAfterNewOrOpenAndNeverEmptiesAnOpenedFileUnask
     EXPECT_EQ(m_asked, (std::vector<int>{0, 0, 1, 1, 0}));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("notes\n"));
-    QFileDialog dialog;
-    SetUpFileDialog(dialog, false);
-    EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
-    EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+    const FileDialogSetup save = FileDialogSetupFor(false);
+    EXPECT_EQ(save.nAcceptMode, QFileDialog::AcceptSave);
+    EXPECT_FALSE(save.options.testFlag(QFileDialog::DontConfirmOverwrite));
 }
 
 } // namespace
