@@ -1,11 +1,11 @@
 #include "app/main_frame.h"
 
-#include "view/ravelo2_view.h"
 #include "res/resource.h"
 #include "res/string_table.h"
 #include "ui/command_menu.h"
 #include "ui/program_icon.h"
 #include "ui/status_bar.h"
+#include "view/ravelo2_view.h"
 
 #include <QIcon>
 #include <QMenuBar>
@@ -46,7 +46,7 @@ int CMainFrame::LoadFrame(CCmdTarget* pDocument, CCmdTarget* pApp) {
 
     m_pCommandMenu = new CCommandMenu(this);
     m_pCommandMenu->Build(menuBar(), this);
-    m_pCommandMenu->SetRoute({m_pView, pDocument, this, pApp});
+    m_pCommandMenu->SetRoute(m_pView, pDocument, this, pApp);
 
     setFixedSize(sizeHint());
     m_pView->setFocus();

@@ -3,7 +3,6 @@
 #include "app/about_dlg.h"
 #include "app/main_frame.h"
 #include "app/ravelo2_doc.h"
-#include "view/ravelo2_view.h"
 #include "res/resource.h"
 #include "res/texts.h"
 #include "ui/file_dialog.h"
@@ -11,6 +10,7 @@
 #include "ui/message_box.h"
 #include "ui/pictures.h"
 #include "ui/wait_cursor.h"
+#include "view/ravelo2_view.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -94,25 +94,29 @@ int CRavelo2App::CreateDocumentAndFrame(std::unique_ptr<CRavelo2Doc> pDocument) 
 }
 
 int CRavelo2App::OnCmdMsg(int nID, CCmdUI* pCmdUI) {
-    static constexpr struct {
-        int nID;
-        void (CRavelo2App::*pfnCommand)();
-    } kCommands[] = {
-        {ID_APP_ABOUT, &CRavelo2App::OnAppAbout},
-        {ID_HELP_RULES, &CRavelo2App::OnHelpRules},
-        {ID_FILE_NEW, &CRavelo2App::OnFileNew},
-        {ID_FILE_OPEN, &CRavelo2App::OnFileOpen},
-        // Reached by F1 only.
-        {ID_HELP, &CRavelo2App::OnHelp},
-    };
-    for (const auto& entry : kCommands) {
-        if (entry.nID != nID)
-            continue;
-        if (!pCmdUI)
-            (this->*entry.pfnCommand)();
-        return 1;
+    void (CRavelo2App::*pfnCommand)() = nullptr;
+    switch (nID) {
+    case ID_APP_ABOUT:
+        pfnCommand = &CRavelo2App::OnAppAbout;
+        break;
+    case ID_HELP_RULES:
+        pfnCommand = &CRavelo2App::OnHelpRules;
+        break;
+    case ID_FILE_NEW:
+        pfnCommand = &CRavelo2App::OnFileNew;
+        break;
+    case ID_FILE_OPEN:
+        pfnCommand = &CRavelo2App::OnFileOpen;
+        break;
+    case ID_HELP: // F1
+        pfnCommand = &CRavelo2App::OnHelp;
+        break;
+    default:
+        return 0;
     }
-    return 0;
+    if (!pCmdUI)
+        (this->*pfnCommand)();
+    return 1;
 }
 
 void CRavelo2App::OnAppAbout() {

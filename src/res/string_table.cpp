@@ -1,5 +1,6 @@
 #include "res/string_table.h"
 
+#include "res/command_table.h"
 #include "res/resource.h"
 
 namespace {
@@ -16,33 +17,6 @@ constexpr StringEntry kStrings[] = {
     {ID_INDICATOR_TURN, "人間側とコンピュータ."},
     {ID_INDICATOR_PROGRESS, "---％"},
 
-    {ID_GAME_NEW_FIRST, "ユーザの先手で新規にゲームを始める"},
-    {ID_GAME_NEW_SECOND, "ユーザ後手で新規にゲームを始める"},
-    {ID_GAME_TAKEBACK, "自分の選択した手を待ったできます"},
-    {ID_APP_EXIT, "ｱﾌﾟﾘｹｰｼｮﾝを終了します\n終了"},
-
-    {ID_LEVEL_1, "ルールを覚える人用です"},
-    {ID_LEVEL_2, "手軽にラヴェロを楽しめます"},
-    {ID_LEVEL_3, "まじめに取り組むあなたにおすすめ"},
-    {ID_LEVEL_4, "ピリッとした戦いを好むあなたに"},
-
-    {ID_BOARD_LIGHT_MONO, "ボードを明るいモノクロ調に変更"},
-    {ID_BOARD_DARK_MONO, "ボードを暗いモノクロ調に変更"},
-    {ID_BOARD_LIGHT_WOOD, "ボードを明るい木目調に変更"},
-    {ID_BOARD_DARK_WOOD, "ボードを暗い木目調に変更"},
-    {ID_BOARD_PALE_BLUE, "ボードを淡い水色調に変更"},
-    {ID_BOARD_RED, "ボードを厳しい赤色に変更"},
-
-    {ID_MARBLE_RED, "ビー玉の色を赤色にします"},
-    {ID_MARBLE_BLUE, "ビー玉の色を青色にします"},
-    {ID_MARBLE_YELLOW, "ビー玉の色を黄色にします"},
-    {ID_MARBLE_GREEN, "ビー玉の色を緑色にします"},
-    {ID_MARBLE_AQUA, "ビー玉の色を水色にします"},
-    {ID_MARBLE_PURPLE, "ビー玉の色を紫色にします"},
-
-    {ID_APP_ABOUT, "ﾌﾟﾛｸﾞﾗﾑの情報，ﾊﾞｰｼﾞｮﾝそして著作権を表示\nﾊﾞｰｼﾞｮﾝ情報"},
-    {ID_HELP_RULES, "ゲームの説明を表示します\nゲームの説明"},
-
     {AFX_IDS_SCSIZE, "ｳｨﾝﾄﾞｳのｻｲｽﾞを変更"},
     {AFX_IDS_SCMOVE, "ｳｨﾝﾄﾞｳの位置を変更"},
     {AFX_IDS_SCMINIMIZE, "ｳｨﾝﾄﾞｳを最小化する"},
@@ -54,6 +28,9 @@ constexpr StringEntry kStrings[] = {
 } // namespace
 
 QString LoadString(int nId) {
+    // A command's string is its prompt, kept with the command.
+    if (const CommandInfo* pCommand = FindCommand(nId))
+        return QString::fromUtf8(pCommand->pszString ? pCommand->pszString : "");
     for (const StringEntry& entry : kStrings) {
         if (entry.nId == nId)
             return QString::fromUtf8(entry.pszText);

@@ -7,16 +7,16 @@ class CCmdUI {
 public:
     explicit CCmdUI(int nID) : m_nID(nID) {}
 
-    void Enable(int bOn = 1) { m_bEnabled = bOn ? 1 : 0; }
+    void Enable(bool bOn = true) { m_bEnabled = bOn; }
     void SetCheck(int nCheck = 1) { m_nCheck = nCheck ? 1 : 0; }
 
     int m_nID;
-    int m_bEnabled = 1;
+    bool m_bEnabled = true;
     int m_nCheck = -1; // -1: no handler spoke about the check mark
 };
 
-// Something on the command route: the view, then the frame, then the application. With a
-// CCmdUI it answers the update question; without one it carries the command out. Either way it
+// An owner of commands on the route: the view, the document, the frame or the application. With
+// a CCmdUI it answers the update question; without one it carries the command out. Either way it
 // returns non-zero when the command is its own.
 class CCmdTarget {
 public:

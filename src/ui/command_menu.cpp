@@ -1,6 +1,5 @@
 #include "ui/command_menu.h"
 
-#include "res/menu_table.h"
 #include "res/string_table.h"
 #include "ui/cmd_ui.h"
 
@@ -31,73 +30,82 @@ public:
 CCommandMenu::CCommandMenu(QObject* pParent) : QObject(pParent) {}
 
 void CCommandMenu::Build(QMenuBar* pMenuBar, QWidget* pKeyTarget) {
-    QMenu* pPopup = nullptr;
-    bool bRightJustified = false;
     auto* pMenuStyle = new CMenuStyle(pMenuBar);
     pMenuBar->setStyle(pMenuStyle);
-    for (const MenuTemplateItem& item : MainMenuTemplate()) {
-        switch (item.nKind) {
-        case MenuTemplateItem::kPopup:
-            if ((item.nType & MFT_RIGHTJUSTIFY) && !bRightJustified) {
-                // A separator on the bar sends this popup and every later one to the right
-                // end, in a style that counts such separators, as the bar's own does.
-                pMenuBar->addSeparator();
-                bRightJustified = true;
-            }
-            pPopup = pMenuBar->addMenu(QString::fromUtf8(item.pszText));
-            pPopup->setStyle(pMenuStyle);
-            m_popups.push_back(pPopup);
-            connect(pPopup, &QMenu::aboutToShow, this, [this, pPopup] { UpdatePopup(pPopup); });
-            // Out of the popup, every action stays enabled so that its key reaches Execute,
-            // which asks the update handlers afresh.
-            connect(pPopup, &QMenu::aboutToHide, this, [this, pPopup] { EnableAllOf(pPopup); });
-            break;
-        case MenuTemplateItem::kSeparator:
-            if (pPopup)
-                pPopup->addSeparator();
-            break;
-        case MenuTemplateItem::kItem: {
-            if (!pPopup)
-                break;
-            QAction* pAction = pPopup->addAction(QString::fromUtf8(item.pszText));
-            const int nID = item.nId;
-            pAction->setData(nID);
-            pAction->setStatusTip(LoadPrompt(nID));
-            connect(pAction, &QAction::triggered, this, [this, nID] { Execute(nID); });
-            m_actions[nID] = pAction;
-            break;
+    bool bRightJustified = false;
+    for (const PopupInfo& popup : ::Popups()) {
+        if ((popup.nType & MFT_RIGHTJUSTIFY) && !bRightJustified) {
+            // A separator on the bar sends this popup and every later one to the right end, in
+            // a style that counts such separators, as the bar's own does.
+            pMenuBar->addSeparator();
+            bRightJustified = true;
         }
-        }
+        QMenu* pPopup = pMenuBar->addMenu(QString::fromUtf8(popup.pszTitle));
+        pPopup->setStyle(pMenuStyle);
+        m_popups.push_back(pPopup);
+        connect(pPopup, &QMenu::aboutToShow, this, [this, pPopup] { UpdatePopup(pPopup); });
+        // Out of the popup, every action stays enabled so that its key reaches Execute, which
+        // asks the update handlers afresh.
+        connect(pPopup, &QMenu::aboutToHide, this, [this, pPopup] { EnableAllOf(pPopup); });
+    }
+    for (const CommandInfo& command : Commands()) {
+        if (command.nPopup < 0)
+            continue;
+        QMenu* pPopup = m_popups[static_cast<std::size_t>(command.nPopup)];
+        if (command.bSeparatorBefore)
+            pPopup->addSeparator();
+        QAction* pAction = AddAction(command.nId, pPopup);
+        pAction->setText(QString::fromUtf8(command.pszText));
+        pAction->setStatusTip(LoadPrompt(command.nId));
+        pPopup->addAction(pAction);
     }
     if (pKeyTarget)
         AddAccelerators(pKeyTarget);
 }
 
+void CCommandMenu::SetRoute(CCmdTarget* pView, CCmdTarget* pDocument, CCmdTarget* pFrame,
+                            CCmdTarget* pApp) {
+    m_owners = {{CommandOwner::kView, pView},
+                {CommandOwner::kDocument, pDocument},
+                {CommandOwner::kFrame, pFrame},
+                {CommandOwner::kApplication, pApp}};
+}
+
+QAction* CCommandMenu::AddAction(int nID, QObject* pParent) {
+    auto* pAction = new QAction(pParent);
+    pAction->setData(nID);
+    connect(pAction, &QAction::triggered, this, [this, nID] { Execute(nID); });
+    m_actions[nID] = pAction;
+    return pAction;
+}
+
 void CCommandMenu::AddAccelerators(QWidget* pKeyTarget) {
     for (const AcceleratorItem& accel : MainAccelerators()) {
-        const QKeySequence key(QString::fromLatin1(accel.pszKey));
+        // A command that only a key reaches gets an action of the window, never shown.
         QAction* pAction = FindAction(accel.nId);
-        if (!pAction) {
-            // A command that only a key reaches: an action of the window, never shown.
-            pAction = new QAction(this);
-            const int nID = accel.nId;
-            pAction->setData(nID);
-            connect(pAction, &QAction::triggered, this, [this, nID] { Execute(nID); });
-            m_actions[nID] = pAction;
-        }
+        if (!pAction)
+            pAction = AddAction(accel.nId, this);
         QList<QKeySequence> keys = pAction->shortcuts();
-        keys.append(key);
+        keys.append(QKeySequence(QString::fromLatin1(accel.pszKey)));
         pAction->setShortcuts(keys);
         pKeyTarget->addAction(pAction);
     }
 }
 
+CCmdTarget* CCommandMenu::OwnerOf(const CommandInfo& command) const {
+    const auto found = m_owners.find(command.nOwner);
+    return found == m_owners.end() ? nullptr : found->second;
+}
+
 void CCommandMenu::UpdateCommand(CCmdUI& cmdUI) const {
-    for (CCmdTarget* pTarget : m_route) {
-        if (pTarget && pTarget->OnCmdMsg(cmdUI.m_nID, &cmdUI))
-            return;
+    const CommandInfo* pCommand = FindCommand(cmdUI.m_nID);
+    CCmdTarget* pOwner = pCommand ? OwnerOf(*pCommand) : nullptr;
+    if (!pOwner) {
+        cmdUI.Enable(false);
+        return;
     }
-    cmdUI.Enable(0);
+    if (pCommand->nUpdate == UpdateRule::kAsked)
+        pOwner->OnCmdMsg(cmdUI.m_nID, &cmdUI);
 }
 
 int CCommandMenu::Execute(int nID) {
@@ -105,11 +113,7 @@ int CCommandMenu::Execute(int nID) {
     UpdateCommand(cmdUI);
     if (!cmdUI.m_bEnabled)
         return 0;
-    for (CCmdTarget* pTarget : m_route) {
-        if (pTarget && pTarget->OnCmdMsg(nID, nullptr))
-            return 1;
-    }
-    return 0;
+    return OwnerOf(*FindCommand(nID))->OnCmdMsg(nID, nullptr);
 }
 
 void CCommandMenu::UpdatePopup(QMenu* pMenu) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "res/command_table.h"
+
 #include <QObject>
 #include <map>
 #include <vector>
@@ -11,19 +13,21 @@ class QMenu;
 class QMenuBar;
 class QWidget;
 
-// The menu bar built from the program's menu template, one action per command id, and the
-// route that commands travel: the view first, then the frame, then the application. Before a
-// popup opens and before a command runs, the update handlers on the route are asked; a
-// disabled command does nothing, whether chosen from the menu or by its key.
+// The menu bar and the keys made from the game's command list, one action per command, and the
+// route that takes each command to its owner: the view, the document, the frame or the
+// application. Before a popup opens and before a command runs, the owner's update handler is
+// asked where the list says so; a disabled command does nothing, chosen from the menu or by key.
 class CCommandMenu : public QObject {
 public:
     explicit CCommandMenu(QObject* pParent = nullptr);
 
     // Builds the popups into the bar; with a key target, the window's keys are bound to it.
     void Build(QMenuBar* pMenuBar, QWidget* pKeyTarget = nullptr);
-    void SetRoute(std::vector<CCmdTarget*> route) { m_route = std::move(route); }
+    // Who carries out the commands each kind of owner has; a missing owner disables its commands.
+    void SetRoute(CCmdTarget* pView, CCmdTarget* pDocument = nullptr, CCmdTarget* pFrame = nullptr,
+                  CCmdTarget* pApp = nullptr);
 
-    // Asks the route about one command; a command that nobody on the route handles is disabled.
+    // Asks the command's owner about it; a command that nobody carries out is disabled.
     void UpdateCommand(CCmdUI& cmdUI) const;
 
     // Carries the command out if it is enabled; returns non-zero when something ran it.
@@ -36,11 +40,13 @@ public:
     const std::vector<QMenu*>& Popups() const { return m_popups; }
 
 private:
+    CCmdTarget* OwnerOf(const CommandInfo& command) const;
+    QAction* AddAction(int nID, QObject* pParent);
     void AddAccelerators(QWidget* pKeyTarget);
     void ApplyTo(QAction* pAction, const CCmdUI& cmdUI) const;
     void EnableAllOf(QMenu* pMenu);
 
-    std::vector<CCmdTarget*> m_route;
+    std::map<CommandOwner, CCmdTarget*> m_owners;
     std::map<int, QAction*> m_actions;
     std::vector<QMenu*> m_popups;
 };

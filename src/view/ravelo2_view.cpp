@@ -242,44 +242,28 @@ void CRavelo2View::timerEvent(QTimerEvent* /*pEvent*/) {
 }
 
 int CRavelo2View::OnCmdMsg(int nID, CCmdUI* pCmdUI) {
-    struct CommandEntry {
-        int nID;
-        void (CRavelo2View::*pfnCommand)();
-        void (CRavelo2View::*pfnUpdate)(CCmdUI*);
-    };
-    static constexpr CommandEntry kCommands[] = {
-        {ID_GAME_NEW_FIRST, &CRavelo2View::OnNewGameFirst, nullptr},
-        {ID_GAME_NEW_SECOND, &CRavelo2View::OnNewGameSecond, nullptr},
-        {ID_GAME_TAKEBACK, &CRavelo2View::OnTakeBack, &CRavelo2View::OnUpdateTakeBack},
-        {ID_LEVEL_1, &CRavelo2View::OnLevel1, &CRavelo2View::OnUpdateLevel1},
-        {ID_LEVEL_2, &CRavelo2View::OnLevel2, &CRavelo2View::OnUpdateLevel2},
-        {ID_LEVEL_3, &CRavelo2View::OnLevel3, &CRavelo2View::OnUpdateLevel3},
-        {ID_LEVEL_4, &CRavelo2View::OnLevel4, &CRavelo2View::OnUpdateLevel4},
-        {ID_BOARD_DARK_MONO, &CRavelo2View::OnBoardDarkMono, &CRavelo2View::OnUpdateBoardDarkMono},
-        {ID_BOARD_LIGHT_WOOD, &CRavelo2View::OnBoardLightWood,
-         &CRavelo2View::OnUpdateBoardLightWood},
-        {ID_BOARD_RED, &CRavelo2View::OnBoardRed, &CRavelo2View::OnUpdateBoardRed},
-        {ID_BOARD_PALE_BLUE, &CRavelo2View::OnBoardPaleBlue, &CRavelo2View::OnUpdateBoardPaleBlue},
-        {ID_BOARD_LIGHT_MONO, &CRavelo2View::OnBoardLightMono,
-         &CRavelo2View::OnUpdateBoardLightMono},
-        {ID_BOARD_DARK_WOOD, &CRavelo2View::OnBoardDarkWood, &CRavelo2View::OnUpdateBoardDarkWood},
-        {ID_MARBLE_RED, &CRavelo2View::OnMarbleRed, &CRavelo2View::OnUpdateMarbleRed},
-        {ID_MARBLE_BLUE, &CRavelo2View::OnMarbleBlue, &CRavelo2View::OnUpdateMarbleBlue},
-        {ID_MARBLE_YELLOW, &CRavelo2View::OnMarbleYellow, &CRavelo2View::OnUpdateMarbleYellow},
-        {ID_MARBLE_GREEN, &CRavelo2View::OnMarbleGreen, &CRavelo2View::OnUpdateMarbleGreen},
-        {ID_MARBLE_AQUA, &CRavelo2View::OnMarbleAqua, &CRavelo2View::OnUpdateMarbleAqua},
-        {ID_MARBLE_PURPLE, &CRavelo2View::OnMarblePurple, &CRavelo2View::OnUpdateMarblePurple},
-    };
-    for (const CommandEntry& entry : kCommands) {
-        if (entry.nID != nID)
-            continue;
-        if (pCmdUI) {
-            if (entry.pfnUpdate)
-                (this->*entry.pfnUpdate)(pCmdUI);
-        } else {
-            (this->*entry.pfnCommand)();
-        }
+    if (const Appearance* pLook = FindAppearance(nID)) {
+        pCmdUI ? OnUpdateAppearance(pCmdUI, *pLook) : OnAppearance(*pLook);
         return 1;
     }
-    return 0;
+    if (nID >= ID_LEVEL_1 && nID <= ID_LEVEL_4) {
+        const int nLevel = nID - ID_LEVEL_1 + 1;
+        pCmdUI ? OnUpdateLevel(pCmdUI, nLevel) : OnLevel(nLevel);
+        return 1;
+    }
+    switch (nID) {
+    case ID_GAME_NEW_FIRST:
+        if (!pCmdUI)
+            OnNewGameFirst();
+        return 1;
+    case ID_GAME_NEW_SECOND:
+        if (!pCmdUI)
+            OnNewGameSecond();
+        return 1;
+    case ID_GAME_TAKEBACK:
+        pCmdUI ? OnUpdateTakeBack(pCmdUI) : OnTakeBack();
+        return 1;
+    default:
+        return 0;
+    }
 }

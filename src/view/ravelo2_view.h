@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ai/computer_player.h"
+#include "res/appearance_table.h"
 #include "rules/game_board.h"
 #include "ui/cmd_ui.h"
 #include "view/computer_thread.h"
@@ -60,41 +61,11 @@ public:
     void OnNewGameFirst();
     void OnNewGameSecond();
     void OnTakeBack();
-    void OnUpdateTakeBack(CCmdUI* pCmdUI);
-    void OnLevel1() { OnLevel(1); }
-    void OnLevel2() { OnLevel(2); }
-    void OnLevel3() { OnLevel(3); }
-    void OnLevel4() { OnLevel(4); }
-    void OnUpdateLevel1(CCmdUI* pCmdUI) { OnUpdateLevel(pCmdUI, 1); }
-    void OnUpdateLevel2(CCmdUI* pCmdUI) { OnUpdateLevel(pCmdUI, 2); }
-    void OnUpdateLevel3(CCmdUI* pCmdUI) { OnUpdateLevel(pCmdUI, 3); }
-    void OnUpdateLevel4(CCmdUI* pCmdUI) { OnUpdateLevel(pCmdUI, 4); }
+    void OnUpdateTakeBack(CCmdUI* pCmdUI) const;
 
-    // --- appearance commands -----------------------------------------------------------------
-    void OnBoardDarkMono();
-    void OnBoardLightWood();
-    void OnBoardRed();
-    void OnBoardPaleBlue();
-    void OnBoardLightMono();
-    void OnBoardDarkWood();
-    void OnMarbleRed();
-    void OnMarbleBlue();
-    void OnMarbleYellow();
-    void OnMarbleGreen();
-    void OnMarbleAqua();
-    void OnMarblePurple();
-    void OnUpdateBoardDarkMono(CCmdUI* pCmdUI);
-    void OnUpdateBoardLightWood(CCmdUI* pCmdUI);
-    void OnUpdateBoardRed(CCmdUI* pCmdUI);
-    void OnUpdateBoardPaleBlue(CCmdUI* pCmdUI);
-    void OnUpdateBoardLightMono(CCmdUI* pCmdUI);
-    void OnUpdateBoardDarkWood(CCmdUI* pCmdUI);
-    void OnUpdateMarbleRed(CCmdUI* pCmdUI);
-    void OnUpdateMarbleBlue(CCmdUI* pCmdUI);
-    void OnUpdateMarbleYellow(CCmdUI* pCmdUI);
-    void OnUpdateMarbleGreen(CCmdUI* pCmdUI);
-    void OnUpdateMarbleAqua(CCmdUI* pCmdUI);
-    void OnUpdateMarblePurple(CCmdUI* pCmdUI);
+    // --- appearance commands: one handler for every row of the appearance table -------------
+    void OnAppearance(const Appearance& look);
+    void OnUpdateAppearance(CCmdUI* pCmdUI, const Appearance& look) const;
 
     int OnCmdMsg(int nID, CCmdUI* pCmdUI) override;
 
@@ -163,9 +134,7 @@ private:
     void StopWorker();
     void NewGame(bool bUserFirst);
     void OnLevel(int nLevel);
-    void OnUpdateLevel(CCmdUI* pCmdUI, int nLevel);
-    void SetBoardPicture(int nBitmapId, int nStyle);
-    void SetMarblePicture(int nBitmapId, int nColor);
+    void OnUpdateLevel(CCmdUI* pCmdUI, int nLevel) const;
     // Asks for a repaint of the whole board, without erasing: the paint covers every pixel.
     void Invalidate();
     // Paints at once if a repaint is due, so the user sees the move before the computer thinks.

@@ -46,7 +46,7 @@ void CRavelo2View::OnTakeBack() {
     SetTurnState(StateOfTurn());
 }
 
-void CRavelo2View::OnUpdateTakeBack(CCmdUI* pCmdUI) {
+void CRavelo2View::OnUpdateTakeBack(CCmdUI* pCmdUI) const {
     pCmdUI->Enable(m_board.HasHistory() && UserMayAct() && m_board.IsRunning());
 }
 
@@ -54,7 +54,7 @@ void CRavelo2View::OnLevel(int nLevel) {
     m_player.SetLevel(nLevel);
 }
 
-void CRavelo2View::OnUpdateLevel(CCmdUI* pCmdUI, int nLevel) {
+void CRavelo2View::OnUpdateLevel(CCmdUI* pCmdUI, int nLevel) const {
     pCmdUI->Enable(UserMayAct());
     pCmdUI->SetCheck(m_player.GetLevel() == nLevel);
 }

@@ -142,49 +142,38 @@ TEST_F(DrawingTest, LastMoveBarLiesAcrossTheTopEdgeOfThePitPlayed) {
     }
 }
 
+// Each choice, in menu order, loads its picture, stores its index and moves the check mark.
 TEST_F(DrawingTest, MarbleAndBoardChoicesLoadTheirPicturesAndMoveTheCheck) {
-    struct Choice {
-        void (CRavelo2View::*pfnCommand)();
-        int nID, nBitmap;
-    };
-    const Choice kBoards[] = {{&CRavelo2View::OnBoardLightMono, ID_BOARD_LIGHT_MONO, 156},
-                              {&CRavelo2View::OnBoardDarkMono, ID_BOARD_DARK_MONO, 152},
-                              {&CRavelo2View::OnBoardLightWood, ID_BOARD_LIGHT_WOOD, 153},
-                              {&CRavelo2View::OnBoardDarkWood, ID_BOARD_DARK_WOOD, 157},
-                              {&CRavelo2View::OnBoardPaleBlue, ID_BOARD_PALE_BLUE, 155},
-                              {&CRavelo2View::OnBoardRed, ID_BOARD_RED, 154}};
-    const Choice kMarbles[] = {{&CRavelo2View::OnMarbleRed, ID_MARBLE_RED, 142},
-                               {&CRavelo2View::OnMarbleBlue, ID_MARBLE_BLUE, 145},
-                               {&CRavelo2View::OnMarbleYellow, ID_MARBLE_YELLOW, 139},
-                               {&CRavelo2View::OnMarbleGreen, ID_MARBLE_GREEN, 140},
-                               {&CRavelo2View::OnMarbleAqua, ID_MARBLE_AQUA, 144},
-                               {&CRavelo2View::OnMarblePurple, ID_MARBLE_PURPLE, 143}};
-    for (const auto& [pChoices, pHolder] :
-         {std::pair(kBoards, &g_bmpBoard), std::pair(kMarbles, &g_bmpMarble)}) {
-        for (int i = 0; i < 6; ++i) {
-            (m_view.*pChoices[i].pfnCommand)();
-            QImage expected;
-            LoadBitmapInto(expected, pChoices[i].nBitmap);
-            EXPECT_FALSE(expected.isNull());
-            EXPECT_EQ(*pHolder, expected) << pChoices[i].nID;
-            // A marble's disc is of its own colour: red, blue, yellow, green, aqua, purple.
-            const QRgb kTints[] = {qRgb(1, 0, 0), qRgb(0, 0, 1), qRgb(1, 1, 0),
-                                   qRgb(0, 1, 0), qRgb(0, 1, 1), qRgb(1, 0, 1)};
-            if (pHolder == &g_bmpMarble) {
-                const QColor disc =
-                    expected.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                        .pixelColor(0, 0);
-                const int nMost = std::max({disc.red(), disc.green(), disc.blue()});
-                EXPECT_EQ(
-                    qRgb(disc.red() > nMost / 2, disc.green() > nMost / 2, disc.blue() > nMost / 2),
-                    kTints[i])
-                    << pChoices[i].nID;
-            }
-            for (int j = 0; j < 6; ++j) {
-                CCmdUI cmdUI(pChoices[j].nID);
-                EXPECT_EQ(m_view.OnCmdMsg(pChoices[j].nID, &cmdUI), 1);
-                EXPECT_EQ(cmdUI.m_nCheck, i == j ? 1 : 0) << pChoices[j].nID;
-            }
+    const int kChoices[][3] = {
+        {ID_BOARD_LIGHT_MONO, 156, 4}, {ID_BOARD_DARK_MONO, 152, 0}, {ID_BOARD_LIGHT_WOOD, 153, 1},
+        {ID_BOARD_DARK_WOOD, 157, 5},  {ID_BOARD_PALE_BLUE, 155, 3}, {ID_BOARD_RED, 154, 2},
+        {ID_MARBLE_RED, 142, 0},       {ID_MARBLE_BLUE, 145, 2},     {ID_MARBLE_YELLOW, 139, 1},
+        {ID_MARBLE_GREEN, 140, 3},     {ID_MARBLE_AQUA, 144, 4},     {ID_MARBLE_PURPLE, 143, 5}};
+    // A marble's disc is of its own colour: red, blue, yellow, green, aqua, purple.
+    const QRgb kTints[] = {qRgb(1, 0, 0), qRgb(0, 0, 1), qRgb(1, 1, 0),
+                           qRgb(0, 1, 0), qRgb(0, 1, 1), qRgb(1, 0, 1)};
+    for (int i = 0; i < 12; ++i) {
+        const auto [nID, nBitmap, nIndex] = kChoices[i];
+        EXPECT_EQ(m_view.OnCmdMsg(nID, nullptr), 1);
+        QImage expected;
+        LoadBitmapInto(expected, nBitmap);
+        EXPECT_FALSE(expected.isNull());
+        EXPECT_EQ(i < 6 ? g_bmpBoard : g_bmpMarble, expected) << nID;
+        EXPECT_EQ(i < 6 ? m_view.BoardStyle() : m_view.MarbleColor(), nIndex) << nID;
+        if (i >= 6) {
+            const QColor disc =
+                expected.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                    .pixelColor(0, 0);
+            const int nMost = std::max({disc.red(), disc.green(), disc.blue()});
+            EXPECT_EQ(
+                qRgb(disc.red() > nMost / 2, disc.green() > nMost / 2, disc.blue() > nMost / 2),
+                kTints[i - 6])
+                << nID;
+        }
+        for (int j = i / 6 * 6; j < i / 6 * 6 + 6; ++j) {
+            CCmdUI cmdUI(kChoices[j][0]);
+            EXPECT_EQ(m_view.OnCmdMsg(kChoices[j][0], &cmdUI), 1);
+            EXPECT_EQ(cmdUI.m_nCheck, i == j ? 1 : 0) << kChoices[j][0];
         }
     }
 }

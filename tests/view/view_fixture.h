@@ -63,7 +63,7 @@ protected:
         EXPECT_EQ(m_pView->OnCreate(), 0);
         m_pView->KillTimerForTest();
         m_menu.Build(m_window.menuBar());
-        m_menu.SetRoute({m_pView});
+        m_menu.SetRoute(m_pView);
         m_window.show();
         s_bHold = 0;
         m_previousNotifier = SetScreenReaderNotifier([this](QAccessibleEvent* pEvent) {
