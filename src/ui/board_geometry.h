@@ -1,13 +1,14 @@
 #pragma once
 
-// Where the fourteen places of the position lie in the view, and which point hits which pit.
-// The board area is 470 x 128 pixels at the view's origin; every pit and store is a 50 x 50
-// square on a 57-pixel pitch.
+#include "ui/board_layout.h"
 
-inline constexpr int kBoardWidth = 470;
-inline constexpr int kBoardHeight = 128;
-inline constexpr int kPlaceSize = 50;
-inline constexpr int kPlacePitch = 57;
+// Where the fourteen places of the position lie in the view, and which point hits which pit. The
+// board area is 470 x 128 pixels at the view's origin; the layout is board_layout's.
+
+using board_layout::kBoardHeight;
+using board_layout::kBoardWidth;
+using board_layout::kPlacePitch;
+using board_layout::kPlaceSize;
 
 // Top-left corner of the square of place nIndex (0-5 pits, 6 the store) of row nRow
 // (0 the user's lower row, 1 the computer's upper row).

@@ -7,6 +7,7 @@
 #include "app/ravelo2_doc.h"
 #include "message_recorder.h"
 #include "res/resource.h"
+#include "ui/board_layout.h"
 #include "ui/command_menu.h"
 #include "ui/file_dialog.h"
 #include "ui/manual_opener.h"
@@ -68,8 +69,9 @@ protected:
         return Bar()->currentMessage().isEmpty() ? Bar()->GetPaneText(0) : Bar()->currentMessage();
     }
     void ClickPit(int nPit) {
-        m_pView->OnLButtonDown(64 + 57 * nPit + 25, 89);
-        m_pView->OnLButtonUp(64 + 57 * nPit + 25, 89);
+        const board_layout::Point origin = board_layout::PlaceOrigin(kUserRow, nPit);
+        m_pView->OnLButtonDown(origin.x + 25, origin.y + 25);
+        m_pView->OnLButtonUp(origin.x + 25, origin.y + 25);
     }
 
     CRavelo2App m_app;

@@ -3,6 +3,7 @@
 // their mask and the hand's hot spot.
 #include "res/bitmap_table.h"
 #include "res/resource.h"
+#include "ui/board_layout.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -102,11 +103,13 @@ double DifferenceFromRed(QRgb c) {
 }
 
 TEST(Boards, EachWellIsAFlatFloorWithItsRimOutsideAndTheLastMoveBarStandsOutAtEveryScale) {
-    // The places' squares as the game draws them, 50 wide; the stores' wells go on down to
-    // y = 116, room for three more lines of marbles below the square.
-    std::vector<QRect> wells = {{406, 36, 50, 80}, {7, 35, 50, 81}};
-    for (int x = 64; x < 400; x += 57)
-        wells.insert(wells.end(), {{x, 64, 50, 50}, {x, 7, 50, 50}});
+    // The places' squares as the game draws them; the stores' wells go on down, room for three
+    // more lines of marbles below the square.
+    std::vector<QRect> wells;
+    for (int nPlace = 0; nPlace < 14; ++nPlace) {
+        const board_layout::Rect w = board_layout::WellOf(nPlace / 7, nPlace % 7);
+        wells.push_back(QRect(QPoint(w.x0, w.y0), QPoint(w.x1 - 1, w.y1 - 1)));
+    }
     for (int id = IDB_BOARD_DARK_MONO; id <= IDB_BOARD_DARK_WOOD; ++id) {
         for (int s : {1, 2, 3}) {
             SCOPED_TRACE(testing::Message() << "board " << id << " at " << s << "x");

@@ -161,7 +161,7 @@ TEST_F(ViewTest, AtRatioOnePointFiveEveryEdgePixelOfAPitFindsThatPit) {
         QCoreApplication::sendEvent(m_pView, &event);
     };
     for (int nPit = 0; nPit < 6; ++nPit) {
-        const int x0 = 64 + 57 * nPit;
+        const int x0 = board_layout::PlaceOrigin(kUserRow, nPit).x;
         for (int d = x0 * 3 / 2 - 2; d <= (x0 + 50) * 3 / 2 + 1; ++d) {
             pointer(QEvent::MouseMove, QPointF(d / 1.5, 89));
             const bool bOn = d / 1.5 >= x0 && d / 1.5 < x0 + 50;

@@ -85,7 +85,10 @@ protected:
     }
 
     static QString U(const char* psz) { return QString::fromUtf8(psz); }
-    static QPoint PitPoint(int nPit) { return QPoint(64 + 57 * nPit + 25, 89); }
+    static QPoint PitPoint(int nPit) {
+        const board_layout::Point origin = board_layout::PlaceOrigin(kUserRow, nPit);
+        return QPoint(origin.x + 25, origin.y + 25);
+    }
     Line Live() const { return Snapshot(m_pView->Board()); }
 
     // The window's state as words: run, act (the user may act), pend, work (the thread runs),
@@ -220,8 +223,9 @@ protected:
                      image.pixel(x, y - 2) == 0xff000000;
             m_nFrame = -1; // the user's pit framed in its rim: white outside, black inside
             for (int nPit = 0; nPit < 6; ++nPit) {
-                if (image.pixel(61 + 57 * nPit, 90) == qRgb(255, 255, 255) &&
-                    image.pixel(115 + 57 * nPit, 90) == qRgb(0, 0, 0))
+                const int x = board_layout::PlaceOrigin(kUserRow, nPit).x;
+                if (image.pixel(x - 3, 90) == qRgb(255, 255, 255) &&
+                    image.pixel(x + kPlaceSize + 1, 90) == qRgb(0, 0, 0))
                     m_nFrame = nPit;
             }
         }

@@ -15,6 +15,7 @@
 // tones of each board, the red one above all, are chosen to stand well apart from that red.
 #include "paint.h"
 #include "pictures.h"
+#include "ui/board_layout.h"
 
 #include <algorithm>
 #include <atomic>
@@ -27,30 +28,24 @@
 namespace picgen {
 namespace {
 
-constexpr int kWidth = 463;
-constexpr int kHeight = 122;
-constexpr double kRim = 3;        // a well's bevelled rim, outside its floor
-constexpr double kFrame = 3;      // the board's raised outer edge
-constexpr double kStoreEnd = 116; // a store's floor reaches down to just above this line
+constexpr int kWidth = board_layout::kPictureWidth;
+constexpr int kHeight = board_layout::kPictureHeight;
+constexpr double kRim = 3;   // a well's bevelled rim, outside its floor
+constexpr double kFrame = 3; // the board's raised outer edge
 
 struct Rect {
     double x0, y0, x1, y1; // [x0, x1) x [y0, y1) in logical pixels
 };
 
-// The wells' floors: the game's squares (user row pits 0-5, its store, computer row pits 0-5, its
-// store), the stores lengthened downwards.
+// The wells' floors: the game's squares, the stores' lengthened downwards.
 std::vector<Rect> Wells() {
     std::vector<Rect> wells;
-    auto square = [&](double x, double y) { wells.push_back({x, y, x + 50, y + 50}); };
-    auto store = [&](double x, double y) { wells.push_back({x, y, x + 50, kStoreEnd}); };
-    for (int i = 0; i < 6; ++i) {
-        square(64 + 57 * i, 64);
+    for (int nRow = 0; nRow < 2; ++nRow) {
+        for (int nIndex = 0; nIndex < 7; ++nIndex) {
+            const board_layout::Rect well = board_layout::WellOf(nRow, nIndex);
+            wells.push_back({double(well.x0), double(well.y0), double(well.x1), double(well.y1)});
+        }
     }
-    store(406, 36);
-    for (int i = 0; i < 6; ++i) {
-        square(349 - 57 * i, 7);
-    }
-    store(7, 35);
     return wells;
 }
 
