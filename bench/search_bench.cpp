@@ -31,7 +31,7 @@ namespace {
 constexpr std::size_t kCount = std::size(kHardPositions);
 
 struct Outcome {
-    int bDone = 0;
+    bool bDone = false;
     int nPit = -1;
     ChoiceReport report;
     long long nMoves = 0;
@@ -107,7 +107,7 @@ void ThinkTime(benchmark::State& state, std::size_t nIndex, int nMode) {
         ++outcome.nMoves;
         benchmark::DoNotOptimize(outcome.nPit);
     }
-    outcome.bDone = 1;
+    outcome.bDone = true;
     state.counters["level"] = hard.nLevel;
     state.counters["depth"] = outcome.report.nDepth;
     const Outcome& other = g_outcomes[1 - nMode][nIndex];

@@ -46,17 +46,17 @@ void ReportNoDisplay() {
     std::fflush(stderr);
 }
 
-int DisplayMayBeReachable(int argc, char** argv) {
+bool DisplayMayBeReachable(int argc, char** argv) {
     for (const char* pszName : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
         const char* pszValue = std::getenv(pszName);
         if (pszValue && *pszValue)
-            return 1;
+            return true;
     }
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "-platform") == 0)
-            return 1;
+            return true;
     }
-    return 0;
+    return false;
 }
 
 CDisplayGuard::CDisplayGuard() {

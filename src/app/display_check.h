@@ -2,7 +2,7 @@
 
 // Before the window system is reached: non-zero when a display may be there (a display
 // variable, or a platform chosen by variable or by the -platform option).
-int DisplayMayBeReachable(int argc, char** argv);
+bool DisplayMayBeReachable(int argc, char** argv);
 
 // While one lives, a fatal complaint of the toolkit (no display could be opened) ends the
 // program with one clear line on standard error and exit code 2 instead of an abort; the

@@ -84,13 +84,13 @@ int CRavelo2App::ProcessShellCommand(const CCommandLineInfo& cmdInfo) {
     return 0;
 }
 
-int CRavelo2App::CreateDocumentAndFrame(std::unique_ptr<CRavelo2Doc> pDocument) {
+bool CRavelo2App::CreateDocumentAndFrame(std::unique_ptr<CRavelo2Doc> pDocument) {
     m_pDocument = std::move(pDocument);
     auto pFrame = std::make_unique<CMainFrame>();
     if (!pFrame->LoadFrame(m_pDocument.get(), this))
-        return 0;
+        return false;
     m_pMainWnd = std::move(pFrame);
-    return 1;
+    return true;
 }
 
 int CRavelo2App::OnCmdMsg(int nID, CCmdUI* pCmdUI) {
@@ -139,7 +139,7 @@ void CRavelo2App::OnHelp() {
 }
 
 void CRavelo2App::OnFileOpen() {
-    const QString pathName = AfxPromptFileName(1);
+    const QString pathName = AfxPromptFileName(true);
     if (pathName.isEmpty() || !m_pDocument)
         return;
     // The file is only checked for reading; the game, in the view, stays as it is.
@@ -160,13 +160,13 @@ void CRavelo2App::OnFileNew() {
         m_pMainWnd->GetActiveView()->update();
 }
 
-int LoadJapaneseTranslation() {
+bool LoadJapaneseTranslation() {
     auto* pTranslator = new QTranslator(QCoreApplication::instance());
     if (!pTranslator->load(QStringLiteral("qtbase_ja"),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete pTranslator;
-        return 0;
+        return false;
     }
     QCoreApplication::installTranslator(pTranslator);
-    return 1;
+    return true;
 }

@@ -38,7 +38,7 @@ public:
 private:
     void LoadStdProfileSettings(int nMaxMRU);
     int ProcessShellCommand(const CCommandLineInfo& cmdInfo);
-    int CreateDocumentAndFrame(std::unique_ptr<CRavelo2Doc> pDocument);
+    bool CreateDocumentAndFrame(std::unique_ptr<CRavelo2Doc> pDocument);
 
     std::unique_ptr<CRavelo2Doc> m_pDocument;
     std::unique_ptr<CMainFrame> m_pMainWnd;
@@ -47,5 +47,5 @@ private:
 };
 
 // Loads the toolkit's own Japanese texts, so that standard buttons read "キャンセル" and so on.
-// Returns 0 when the translation is not installed.
-int LoadJapaneseTranslation();
+// Returns false when the translation is not installed.
+bool LoadJapaneseTranslation();

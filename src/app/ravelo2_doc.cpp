@@ -55,7 +55,7 @@ int CRavelo2Doc::OnCmdMsg(int nID, CCmdUI* pCmdUI) {
 int CRavelo2Doc::OnFileSave() {
     QString pathName = m_strPathName;
     if (pathName.isEmpty()) {
-        pathName = AfxPromptFileName(0);
+        pathName = AfxPromptFileName(false);
         if (pathName.isEmpty())
             return 0;
     }

@@ -76,7 +76,7 @@ const std::array kOptions = {
                   if (!ReadNumber("--seed", v[0], 0, UINT32_MAX, "", n, e)) {
                       return false;
                   }
-                  o.bHasSeed = 1;
+                  o.bHasSeed = true;
                   o.nSeed = static_cast<std::uint32_t>(n);
                   return true;
               }},
@@ -116,7 +116,7 @@ const std::array kOptions = {
     OptionRow{"--search", kAnalyse | kValue | kPlay, 1, "plain|fast",
               [](CliOptions& o, std::span<const std::string_view> v, std::string& e) {
                   if (v[0] == "plain" || v[0] == "fast") {
-                      o.bPlainSearch = v[0] == "plain" ? 1 : 0;
+                      o.bPlainSearch = v[0] == "plain";
                       return true;
                   }
                   e = "--search takes plain or fast, not " + QuoteForMessage(v[0]);
@@ -124,7 +124,7 @@ const std::array kOptions = {
               }},
     OptionRow{"--progress", kPlay, 0, "",
               [](CliOptions& o, std::span<const std::string_view>, std::string&) {
-                  o.bProgress = 1;
+                  o.bProgress = true;
                   return true;
               }},
 };
@@ -150,7 +150,7 @@ CliParse ParseCommandLine(std::span<const std::string_view> args) {
     const std::string_view command = args[0];
     if (IsHelp(command)) {
         options.mode = CliMode::Help;
-        result.bOk = 1;
+        result.bOk = true;
         return result;
     }
     if (command == "analyse") {
@@ -169,7 +169,7 @@ CliParse ParseCommandLine(std::span<const std::string_view> args) {
         std::string_view arg = args[i];
         if (IsHelp(arg)) {
             options.mode = CliMode::Help;
-            result.bOk = 1;
+            result.bOk = true;
             return result;
         }
         // "--name=value" is accepted for options that take one value.
@@ -236,7 +236,7 @@ CliParse ParseCommandLine(std::span<const std::string_view> args) {
     if (options.mode == CliMode::Play && options.nLevelA == 0) {
         return Fail("play needs --levels A B");
     }
-    result.bOk = 1;
+    result.bOk = true;
     return result;
 }
 

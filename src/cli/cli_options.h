@@ -20,21 +20,21 @@ struct CliOptions {
     int nLevel = 4;
 
     // analyse and play: the tie-break generator's seed; the clock when none is given
-    int bHasSeed = 0;
+    bool bHasSeed = false;
     std::uint32_t nSeed = 0;
 
     // value
     int nDepth = -1;      // required, 0..kMaxValueDepth
     int bUserToMove = -1; // required: 1 the user moves, 0 the computer
 
-    // analyse, value and play: 1 for the plain search, which finds the same values slowly
-    int bPlainSearch = 0;
+    // analyse, value and play: the plain search, which finds the same values slowly
+    bool bPlainSearch = false;
 
     // play: level A plays the computer's row, level B the user's row
     int nLevelA = 0;
     int nLevelB = 0;
     int nGames = 100;
-    int bProgress = 0; // one line per finished game on standard error
+    bool bProgress = false; // one line per finished game on standard error
 };
 
 inline constexpr int kMinLevel = 1;
@@ -43,7 +43,7 @@ inline constexpr int kMaxValueDepth = 60;
 inline constexpr int kMaxGames = 1000000;
 
 struct CliParse {
-    int bOk = 0;
+    bool bOk = false;
     std::string error; // one sentence, without the program name
     CliOptions options;
 };

@@ -54,7 +54,7 @@ std::string PadLeft(const std::string& text, std::size_t nWidth) {
     return text.size() >= nWidth ? text : std::string(nWidth - text.size(), ' ') + text;
 }
 
-std::string SideName(int nLevel, int bSideA) {
+std::string SideName(int nLevel, bool bSideA) {
     return "level " + std::to_string(nLevel) + (bSideA ? " (computer's row)" : " (user's row)");
 }
 
@@ -83,7 +83,7 @@ int PlayMatch(const MatchSettings& settings, MatchResult& result, std::string& e
         GameRecord game;
         game.a.nLevel = settings.nLevelA;
         game.b.nLevel = settings.nLevelB;
-        game.bAOpened = nGame % 2 == 0 ? 1 : 0;
+        game.bAOpened = nGame % 2 == 0;
         Position start;
         StartPosition(start);
         board.SetPosition(start);
@@ -143,8 +143,8 @@ int PlayMatch(const MatchSettings& settings, MatchResult& result, std::string& e
 
 std::string FormatMatchSummary(const MatchSettings& settings, const MatchResult& result) {
     const int nGames = static_cast<int>(result.games.size());
-    const std::string nameA = SideName(settings.nLevelA, 1);
-    const std::string nameB = SideName(settings.nLevelB, 0);
+    const std::string nameA = SideName(settings.nLevelA, true);
+    const std::string nameB = SideName(settings.nLevelB, false);
     const std::size_t nNameWidth = std::max(nameA.size(), nameB.size());
 
     std::string out;

@@ -19,7 +19,7 @@ struct MatchSettings {
     int nGames = 100;
     std::uint32_t nSeed = 0;
     int nPlyCap = kPlyCap;
-    int bPlainSearch = 0; // both sides think with the plain search
+    bool bPlainSearch = false; // both sides think with the plain search
 };
 
 // What one level did over the match.
@@ -32,7 +32,7 @@ struct SideStats {
 };
 
 struct GameRecord {
-    int bAOpened = 0;
+    bool bAOpened = false;
     int nWinner = -1; // 0 level A, 1 level B, -1 unfinished
     // Every move in order, as pit + 6 * row; a fixed seed must give the same moves again.
     std::vector<std::int8_t> moves;

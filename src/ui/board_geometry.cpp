@@ -23,7 +23,7 @@ int HitTestPit(int x, int y, int& nPit, int& nRow) {
     return 1;
 }
 
-int HitTestPlace(int x, int y, int& nRow, int& nIndex) {
+bool HitTestPlace(int x, int y, int& nRow, int& nIndex) {
     for (int r = 0; r < 2; ++r) {
         for (int i = 0; i < 7; ++i) {
             const board_layout::Point origin = board_layout::PlaceOrigin(r, i);
@@ -31,9 +31,9 @@ int HitTestPlace(int x, int y, int& nRow, int& nIndex) {
                 y < origin.y + kPlaceSize) {
                 nRow = r;
                 nIndex = i;
-                return 1;
+                return true;
             }
         }
     }
-    return 0;
+    return false;
 }

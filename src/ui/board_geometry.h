@@ -14,9 +14,9 @@ using board_layout::kPlaceSize;
 // (0 the user's lower row, 1 the computer's upper row).
 void GetPitOrigin(int nRow, int nIndex, int& x, int& y);
 
-// Non-zero when (x, y) lies on the square of any of the fourteen places; then its row and
-// index are written. A miss leaves both untouched.
-int HitTestPlace(int x, int y, int& nRow, int& nIndex);
+// Whether (x, y) lies on the square of any of the fourteen places; then its row and index are
+// written. A miss leaves both untouched.
+bool HitTestPlace(int x, int y, int& nRow, int& nIndex);
 
 // Non-zero when (x, y) lies on one of the six pits of the user's row; then nPit (0-5) and
 // nRow (always 0) are written. A miss leaves both untouched.

@@ -108,12 +108,12 @@ void CCommandMenu::UpdateCommand(CCmdUI& cmdUI) const {
         pOwner->OnCmdMsg(cmdUI.m_nID, &cmdUI);
 }
 
-int CCommandMenu::Execute(int nID) {
+bool CCommandMenu::Execute(int nID) {
     CCmdUI cmdUI(nID);
     UpdateCommand(cmdUI);
     if (!cmdUI.m_bEnabled)
-        return 0;
-    return OwnerOf(*FindCommand(nID))->OnCmdMsg(nID, nullptr);
+        return false;
+    return OwnerOf(*FindCommand(nID))->OnCmdMsg(nID, nullptr) != 0;
 }
 
 void CCommandMenu::UpdatePopup(QMenu* pMenu) {

@@ -30,8 +30,8 @@ public:
     // Asks the command's owner about it; a command that nobody carries out is disabled.
     void UpdateCommand(CCmdUI& cmdUI) const;
 
-    // Carries the command out if it is enabled; returns non-zero when something ran it.
-    int Execute(int nID);
+    // Carries the command out if it is enabled; returns whether something ran it.
+    bool Execute(int nID);
 
     // Refreshes enabling and check marks of every item of a popup, as its opening does.
     void UpdatePopup(QMenu* pMenu);

@@ -11,9 +11,9 @@
 
 namespace {
 
-QString ShowQtFileDialog(QWidget* pParent, int bOpen) {
+QString ShowQtFileDialog(QWidget* pParent, bool bOpen) {
     QFileDialog dialog(pParent);
-    const FileDialogSetup setup = FileDialogSetupFor(bOpen != 0);
+    const FileDialogSetup setup = FileDialogSetupFor(bOpen);
     dialog.setAcceptMode(setup.nAcceptMode);
     dialog.setFileMode(setup.nFileMode);
     dialog.setOptions(setup.options);
@@ -39,7 +39,7 @@ FileDialogSetup FileDialogSetupFor(bool bOpen) {
             bOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile, QFileDialog::Options()};
 }
 
-QString AfxPromptFileName(int bOpen) {
+QString AfxPromptFileName(bool bOpen) {
     return CurrentHandler()(QApplication::activeWindow(), bOpen);
 }
 

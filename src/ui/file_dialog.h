@@ -6,9 +6,9 @@
 class QString;
 class QWidget;
 
-// The standard dialog that asks for a file to open (bOpen non-zero) or a name to save under.
+// The standard dialog that asks for a file to open (bOpen) or a name to save under.
 // Returns the chosen path, or an empty string when the user cancelled.
-QString AfxPromptFileName(int bOpen);
+QString AfxPromptFileName(bool bOpen);
 
 // How the standard dialog opens for opening (bOpen) or saving; a save asks before it replaces a
 // file that exists.
@@ -21,5 +21,5 @@ FileDialogSetup FileDialogSetupFor(bool bOpen);
 
 // The dialog that AfxPromptFileName shows; tests put a stand-in in its place. Returns the
 // previous one.
-using FileDialogHandler = std::function<QString(QWidget* pParent, int bOpen)>;
+using FileDialogHandler = std::function<QString(QWidget* pParent, bool bOpen)>;
 FileDialogHandler SetFileDialogHandler(FileDialogHandler handler);

@@ -37,10 +37,10 @@ QString FindManual(const QString& strAppDir) {
     return QString();
 }
 
-int OpenManual(const QString& strPage) {
+bool OpenManual(const QString& strPage) {
     if (strPage.isEmpty()) {
         AfxMessageBox(QString::fromUtf8(kTextManualNotFound));
-        return 0;
+        return false;
     }
     // Qt's own way to open a page goes through xdg-open alone and reports success even when no
     // browser is there; starting the openers ourselves at least learns which of them started.

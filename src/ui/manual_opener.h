@@ -10,9 +10,9 @@
 QString FindManual(const QString& strAppDir);
 
 // Shows the page in the desktop's browser: xdg-open, or sensible-browser where xdg-open cannot
-// start. A missing page or no browser that starts is said in a message box. Returns non-zero
-// when a browser was started.
-int OpenManual(const QString& strPage);
+// start. A missing page or no browser that starts is said in a message box. Returns whether
+// a browser was started.
+bool OpenManual(const QString& strPage);
 
 // Starts a program without waiting for it, as OpenManual does; tests put a stand-in in its
 // place. Returns the previous one.

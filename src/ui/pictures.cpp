@@ -22,17 +22,17 @@ const QString kNumberKey = QStringLiteral("ravelo2-number");
 
 } // namespace
 
-int LoadBitmapInto(QImage& bitmap, int nId) {
+bool LoadBitmapInto(QImage& bitmap, int nId) {
     bitmap = QImage();
     const QString path = BitmapResourcePath(nId);
     if (path.isEmpty())
-        return 0;
+        return false;
     QImage loaded(path);
     if (loaded.isNull())
-        return 0;
+        return false;
     bitmap = loaded.convertToFormat(QImage::Format_RGB32);
     bitmap.setText(kNumberKey, QString::number(nId));
-    return 1;
+    return true;
 }
 
 int PictureScaleFor(double dRatio) {

@@ -14,9 +14,9 @@ extern QCursor* g_hcurArrow;
 extern QCursor* g_hcurPick;
 
 // Drops the picture that the holder has and puts the numbered picture in its place, ready for
-// the marble's raster operations (32-bit RGB). Returns 0 when the picture cannot be loaded; the
+// the marble's raster operations (32-bit RGB). Returns false when the picture cannot be loaded; the
 // holder is then empty.
-int LoadBitmapInto(QImage& bitmap, int nId);
+bool LoadBitmapInto(QImage& bitmap, int nId);
 
 // The sharper set that a screen with this many device pixels per logical pixel draws from: 2 up
 // to a ratio of 2, 3 above; a ratio between two sets is met by scaling the higher one down.

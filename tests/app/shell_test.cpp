@@ -54,7 +54,7 @@ protected:
         m_pView->KillTimerForTest();
         m_pFrame->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_pFrame));
-        m_previousDialog = SetFileDialogHandler([this](QWidget*, int bOpen) {
+        m_previousDialog = SetFileDialogHandler([this](QWidget*, bool bOpen) {
             m_asked.push_back(bOpen);
             return m_answer;
         });
@@ -191,20 +191,20 @@ TEST_F(ShellTest, KeysOpenMenusTheManualRunTheFileCommandsAndTheEditKeysDoNothin
     // A disabled command does nothing, even by its key; exit, about and rules stay enabled.
     ClickPit(0);
     ASSERT_EQ(m_pView->UserMayAct(), 0);
-    EXPECT_EQ(Menu()->Execute(ID_LEVEL_4), 0);
+    EXPECT_FALSE(Menu()->Execute(ID_LEVEL_4));
     EXPECT_EQ(m_pView->Player().GetLevel(), 1);
     for (int nID : {ID_APP_EXIT, ID_APP_ABOUT, ID_HELP_RULES}) {
         CCmdUI cmdUI(nID);
         Menu()->UpdateCommand(cmdUI);
-        EXPECT_EQ(cmdUI.m_bEnabled, 1) << nID;
+        EXPECT_TRUE(cmdUI.m_bEnabled) << nID;
     }
     m_pView->WaitForWorkerForTest();
-    EXPECT_EQ(Menu()->Execute(ID_APP_EXIT), 1);
+    EXPECT_TRUE(Menu()->Execute(ID_APP_EXIT));
     EXPECT_FALSE(m_pFrame->isVisible());
 }
 
 TEST_F(ShellTest, RulesAreFifteenLinesInAPlainBox) {
-    EXPECT_EQ(Menu()->Execute(ID_HELP_RULES), 1);
+    EXPECT_TRUE(Menu()->Execute(ID_HELP_RULES));
     EXPECT_EQ(m_recorder.Boxes().at(0).nType, MB_OK);
     const QStringList lines = m_recorder.Last().split('\n');
     EXPECT_EQ(lines.size(), 15);

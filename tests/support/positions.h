@@ -14,25 +14,25 @@ using Line = std::array<int, 14>;
 
 inline constexpr Line kStart = {4, 4, 4, 4, 4, 4, 0, 4, 4, 4, 4, 4, 4, 0};
 
-inline void PutPosition(CGameBoard& board, const Line& line, int bUserTurn) {
+inline void PutPosition(CGameBoard& board, const Line& line, bool bUserTurn) {
     Position pos;
     for (int i = 0; i < kPlaces; ++i) {
         pos[kUserRow][i] = line[i];
         pos[kComputerRow][i] = line[kPlaces + i];
     }
     board.SetPosition(pos);
-    board.SetUserTurn(bUserTurn != 0);
+    board.SetUserTurn(bUserTurn);
     board.SetRunning(true);
 }
 
 // The player's own position, as it judges it: row 1 the computer's.
-inline void PutPosition(CComputerPlayer& player, const Line& line, int bUserTurn) {
+inline void PutPosition(CComputerPlayer& player, const Line& line, bool bUserTurn) {
     Position pos;
     for (int i = 0; i < kPlaces; ++i) {
         pos[kUserRow][i] = line[i];
         pos[kComputerRow][i] = line[kPlaces + i];
     }
-    player.SetPosition(pos, bUserTurn != 0);
+    player.SetPosition(pos, bUserTurn);
 }
 
 inline Line Snapshot(const CComputerPlayer& player) {
