@@ -2,6 +2,7 @@
 
 #include "res/resource.h"
 #include "res/string_table.h"
+#include "ui/board_geometry.h"
 #include "ui/command_menu.h"
 #include "ui/program_icon.h"
 #include "ui/status_bar.h"
@@ -18,12 +19,21 @@ CMainFrame::CMainFrame() {
 
 CMainFrame::~CMainFrame() = default;
 
+namespace {
+
+// A caption with the close button and nothing else: the board is drawn pixel for pixel, so the
+// window is neither resized, minimised nor maximised, and its title never carries a document
+// name. A board that grows with the window adds the maximise button.
+Qt::WindowFlags FrameFlags(bool bResizable) {
+    const Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    return bResizable ? flags | Qt::WindowMaximizeButtonHint : flags;
+}
+
+} // namespace
+
 void CMainFrame::PreCreateWindow() {
-    // A caption with the close button and nothing else: the board is drawn pixel for pixel, so
-    // the window is neither resized, minimised nor maximised, and its title never carries a
-    // document name.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(FrameFlags(false));
     setWindowTitle(LoadString(AFX_IDS_APP_TITLE));
     setWindowIcon(QIcon(LoadProgramIcon()));
 }
@@ -48,16 +58,50 @@ int CMainFrame::LoadFrame(CCmdTarget* pDocument, CCmdTarget* pApp) {
     m_pCommandMenu->Build(menuBar(), this);
     m_pCommandMenu->SetRoute(m_pView, pDocument, this, pApp);
 
-    setFixedSize(sizeHint());
+    m_fixedSize = sizeHint();
+    setFixedSize(m_fixedSize);
     m_pView->setFocus();
     return 1;
 }
 
+void CMainFrame::SetResizable(bool bResizable) {
+    if (bResizable == m_bResizable)
+        return;
+    m_bResizable = bResizable;
+    const bool bShown = isVisible();
+    if (!bResizable && isMaximized())
+        showNormal();
+    // New window flags take effect when the window is shown again.
+    setWindowFlags(FrameFlags(bResizable));
+    m_wndStatusBar->setSizeGripEnabled(bResizable);
+    if (bResizable) {
+        m_pView->setMinimumSize(kBoardWidth, kBoardHeight);
+        m_pView->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setMinimumSize(m_fixedSize);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        m_pView->setFixedSize(kBoardWidth, kBoardHeight);
+        setFixedSize(m_fixedSize);
+    }
+    if (bShown) {
+        show();
+        m_pView->setFocus();
+    }
+}
+
 int CMainFrame::OnCmdMsg(int nID, CCmdUI* pCmdUI) {
-    if (nID == ID_APP_EXIT) {
+    switch (nID) {
+    case ID_APP_EXIT:
         if (!pCmdUI)
             close();
         return 1;
+    case ID_OPTION_RESIZABLE:
+        if (pCmdUI)
+            pCmdUI->SetCheck(m_bResizable);
+        else
+            SetResizable(!m_bResizable);
+        return 1;
+    default:
+        return 0;
     }
-    return 0;
 }

@@ -25,6 +25,10 @@ public:
     CCommandMenu* GetCommandMenu() const { return m_pCommandMenu; }
 
     int OnCmdMsg(int nID, CCmdUI* pCmdUI) override;
+    // The board grows with the window, which gets the maximise button; off, the window has its
+    // fixed size again.
+    void SetResizable(bool bResizable);
+    bool IsResizable() const { return m_bResizable; }
 
     static const int indicators[3];
 
@@ -35,4 +39,6 @@ private:
     CStatusBar* m_wndStatusBar = nullptr;
     CRavelo2View* m_pView = nullptr;
     CCommandMenu* m_pCommandMenu = nullptr;
+    QSize m_fixedSize;
+    bool m_bResizable = false;
 };

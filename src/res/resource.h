@@ -49,6 +49,15 @@ inline constexpr int ID_BOARD_PALE_BLUE = 32788;
 inline constexpr int ID_BOARD_LIGHT_MONO = 32789;
 inline constexpr int ID_BOARD_DARK_WOOD = 32790;
 
+// The options menu: a modern way to play, each choice off until the player turns it on.
+inline constexpr int ID_OPTION_ANIMATE = 32791;
+inline constexpr int ID_OPTION_KEEP_MARK = 32792;
+inline constexpr int ID_OPTION_COUNTS = 32793;
+inline constexpr int ID_OPTION_RESIZABLE = 32794;
+inline constexpr int ID_OPTION_QUIET = 32795;
+inline constexpr int ID_HINT = 32796;
+inline constexpr int ID_OPTION_REMEMBER = 32797;
+
 // Standard commands of the application shell.
 inline constexpr int ID_FILE_NEW = 57600;
 inline constexpr int ID_FILE_OPEN = 57601;

@@ -30,6 +30,8 @@ inline constexpr char kTextComputerPitName[] = "コンピュータの箱 %1";
 inline constexpr char kTextComputerChose[] = "コンピュータが選んだ箱: %1";
 inline constexpr char kTextNameSeparator[] = "、";
 inline constexpr char kTextSentenceEnd[] = "。";
+// The hint, in status pane 0 until the next move, by the name of the tooltips.
+inline constexpr char kTextHint[] = "ヒント: %1";
 
 // The rules, shown by the help menu's explanation item. The list markers and the indents are
 // ASCII; the brackets, digits and stops inside the sentences are full-width.

@@ -32,16 +32,17 @@ public:
     // after them says which pits the computer played.
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Description)
-            return UserPit() ? m_pView->ComputerPitsText() : QString();
+            return UserPit() ? m_pView->PitDescription(m_nIndex) : QString();
         if (t != QAccessible::Name)
             return QString();
-        return PlaceName(m_nRow, m_nIndex, m_pView->Board().GetShownCount(m_nIndex, m_nRow));
+        return PlaceName(m_nRow, m_nIndex, m_pView->DisplayedCounts()[m_nRow][m_nIndex]);
     }
     QRect rect() const override {
         int x = 0;
         int y = 0;
         GetPitOrigin(m_nRow, m_nIndex, x, y);
-        return QRect(m_pView->mapToGlobal(QPoint(x, y)), QSize(kPlaceSize, kPlaceSize));
+        const QRect place = m_pView->ViewRect(x, y, kPlaceSize, kPlaceSize);
+        return QRect(m_pView->mapToGlobal(place.topLeft()), place.size());
     }
     QAccessible::Role role() const override {
         return UserPit() ? QAccessible::Button : QAccessible::StaticText;
@@ -135,7 +136,7 @@ int CBoardAccessible::indexOfChild(const QAccessibleInterface* pChild) const {
 }
 
 QAccessibleInterface* CBoardAccessible::childAt(int x, int y) const {
-    const QPoint point = View()->mapFromGlobal(QPoint(x, y));
+    const QPoint point = View()->BoardPoint(View()->mapFromGlobal(QPointF(x, y)));
     int nRow = 0;
     int nIndex = 0;
     return HitTestPlace(point.x(), point.y(), nRow, nIndex) ? child(nRow * kPlaces + nIndex)

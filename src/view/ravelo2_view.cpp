@@ -15,8 +15,10 @@
 #include <QMouseEvent>
 #include <QTimerEvent>
 
+#include <algorithm>
 #include <atomic>
 #include <system_error>
+#include <utility>
 
 namespace {
 
@@ -35,11 +37,15 @@ CRavelo2View::CRavelo2View(QWidget* pParent) : QWidget(pParent) {
     // The keys play the board: it takes the keyboard when the window opens.
     setFocusPolicy(Qt::StrongFocus);
     CBoardAccessible::InstallFactory();
+    m_hintPlayer.SetLevel(4);
+    m_hintPlayer.NewGame();
 }
 
 CRavelo2View::~CRavelo2View() {
-    // A computer move in progress is abandoned: stop the search and wait for the thread, which
-    // then touches nothing of the view's.
+    // A computer move or a hint in progress is abandoned: stop the search and wait for the
+    // thread, which then touches nothing of the view's.
+    StopHint();
+    EndAnimation(false);
     StopWorker();
     if (ComputerPending())
         EndWaitCursor();
@@ -78,6 +84,12 @@ CRavelo2View::TurnState CRavelo2View::StateOfTurn() const {
 }
 
 void CRavelo2View::OnLButtonDown(int x, int y) {
+    // A click while a sowing is shown only ends it.
+    if (IsAnimating()) {
+        EndAnimation(true);
+        m_bSwallowRelease = true;
+        return;
+    }
     if (UserMayAct() && m_board.IsUserTurn()) {
         m_nDownX = x;
         m_nDownY = y;
@@ -85,6 +97,12 @@ void CRavelo2View::OnLButtonDown(int x, int y) {
 }
 
 void CRavelo2View::OnLButtonUp(int x, int y) {
+    if (std::exchange(m_bSwallowRelease, false))
+        return;
+    if (IsAnimating()) {
+        EndAnimation(true);
+        return;
+    }
     if (!UserMayPlay())
         return;
     const long long dx = static_cast<long long>(m_nDownX) - x;
@@ -103,26 +121,34 @@ bool CRavelo2View::UserMayPlay() const {
 }
 
 void CRavelo2View::OnKeyPit(int nPit) {
-    if (UserMayPlay())
+    if (IsAnimating())
+        EndAnimation(true);
+    else if (UserMayPlay())
         PlayUserPit(nPit);
 }
 
 void CRavelo2View::PlayUserPit(int nPit) {
+    const Position& shown = m_board.GetShown();
+    Position before;
+    std::copy(&shown[0][0], &shown[0][0] + 2 * kPlaces, &before[0][0]);
     if (nPit < 0 || !m_board.UserMove(nPit)) {
-        AfxMessageBox(QString::fromUtf8(kTextCannotChoose));
+        Refuse();
         return;
     }
+    // A hint still thinking is stopped before anything else; its answer is old news.
+    StopHint();
+    ClearHint();
     m_computerPits.clear(); // the user has answered the computer's moves
     if (g_hcurArrow)
         setCursor(*g_hcurArrow);
     if (m_board.IsSideEmpty(kSideUser))
         m_board.SetRunning(false);
     m_board.PublishCounts();
-    Invalidate();
+    ShowSowing(before, kUserRow, nPit);
     if (!m_board.IsRunning()) {
         m_board.SetUserTurn(true);
         SetTurnState(TurnState::GameOver);
-        AfxMessageBox(QString::fromUtf8(kTextYouWin));
+        AfterSowing([] { AfxMessageBox(QString::fromUtf8(kTextYouWin)); });
         return;
     }
     if (m_board.IsUserTurn()) {
@@ -168,10 +194,11 @@ void CRavelo2View::OnTimer() {
         }
         m_nComputerPit = m_worker.Join();
         SetTurnState(TurnState::ComputerMoveReady);
-        ShowComputerMove();
-        return;
+        [[fallthrough]];
     case TurnState::ComputerMoveReady:
-        ShowComputerMove();
+        // The user's sowing is shown whole first; the computer's own is shown until its end.
+        if (!IsAnimating())
+            ShowComputerMove();
         return;
     case TurnState::ComputerToStart:
         StartComputerMove();
@@ -182,12 +209,22 @@ void CRavelo2View::OnTimer() {
 void CRavelo2View::ShowComputerMove() {
     // The worker played its pit on its own copy; the same move is made here, where the window
     // shows it.
-    if (m_nComputerPit >= 0) {
-        m_board.ApplyMove(m_nComputerPit, kComputerRow);
-        m_computerPits.push_back(m_nComputerPit);
-        m_nComputerPit = -1;
+    const Position& shown = m_board.GetShown();
+    Position before;
+    std::copy(&shown[0][0], &shown[0][0] + 2 * kPlaces, &before[0][0]);
+    const int nPit = std::exchange(m_nComputerPit, -1);
+    if (nPit >= 0) {
+        m_board.ApplyMove(nPit, kComputerRow);
+        m_computerPits.push_back(nPit);
     }
     m_board.PublishCounts();
+    if (nPit >= 0)
+        ShowSowing(before, kComputerRow, nPit);
+    AfterSowing([this] { FinishComputerMove(); });
+}
+
+void CRavelo2View::FinishComputerMove() {
+    // The marker comes with the sowing's last frame.
     m_bShowLastMove = true;
     if (m_board.IsSideEmpty(kSideComputer))
         m_board.SetRunning(false);
@@ -225,20 +262,25 @@ void CRavelo2View::SetWorkerHookForTest(WorkerHook pfnHook) {
 
 void CRavelo2View::mousePressEvent(QMouseEvent* pEvent) {
     if (pEvent->button() == Qt::LeftButton) {
-        const QPoint point = LogicalPoint(pEvent->position());
+        const QPoint point = BoardPoint(pEvent->position());
         OnLButtonDown(point.x(), point.y());
     }
 }
 
 void CRavelo2View::mouseReleaseEvent(QMouseEvent* pEvent) {
     if (pEvent->button() == Qt::LeftButton) {
-        const QPoint point = LogicalPoint(pEvent->position());
+        const QPoint point = BoardPoint(pEvent->position());
         OnLButtonUp(point.x(), point.y());
     }
 }
 
-void CRavelo2View::timerEvent(QTimerEvent* /*pEvent*/) {
-    OnTimer();
+void CRavelo2View::timerEvent(QTimerEvent* pEvent) {
+    if (pEvent->timerId() == m_animationTimer.timerId())
+        StepAnimation();
+    else if (pEvent->timerId() == m_hintTimer.timerId())
+        PollHint();
+    else
+        OnTimer();
 }
 
 int CRavelo2View::OnCmdMsg(int nID, CCmdUI* pCmdUI) {
@@ -252,6 +294,15 @@ int CRavelo2View::OnCmdMsg(int nID, CCmdUI* pCmdUI) {
         return 1;
     }
     switch (nID) {
+    case ID_OPTION_ANIMATE:
+    case ID_OPTION_KEEP_MARK:
+    case ID_OPTION_COUNTS:
+    case ID_OPTION_QUIET:
+        pCmdUI ? OnUpdateOption(pCmdUI, nID) : OnOption(nID);
+        return 1;
+    case ID_HINT:
+        pCmdUI ? OnUpdateHint(pCmdUI) : OnHint();
+        return 1;
     case ID_GAME_NEW_FIRST:
         if (!pCmdUI)
             OnNewGameFirst();

@@ -4,17 +4,20 @@
 #include "res/appearance_table.h"
 #include "rules/game_board.h"
 #include "ui/cmd_ui.h"
+#include "ui/sowing_animation.h"
 #include "view/computer_thread.h"
 
+#include <QBasicTimer>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 class QPainter;
 
 // The view that runs the game: it owns the board and the computer player, takes the user's
 // clicks and keys as moves, lets the computer think on a worker thread that an 800 ms timer
-// polls, draws the board and writes the status panes, and handles the game, level and
-// appearance commands.
+// polls, draws the board and writes the status panes, and handles the game, level, appearance
+// and option commands and the hint.
 class CRavelo2View : public QWidget, public CCmdTarget {
 public:
     // Where the turn stands. Every change goes through SetTurnState, which also sets what follows
@@ -53,15 +56,35 @@ public:
     // What the screen reader reads as the board's description: the turn text, and after the
     // computer's moves the pits it played since the user's last move.
     QString BoardDescription() const;
-    // The pits the computer played since the user's last move, as the user's pits describe
-    // them; empty before the computer's first move is shown.
+    // The pits the computer played since the user's last move; empty before the computer's
+    // first move is shown.
     QString ComputerPitsText() const;
+    // What a user's pit says besides its name: the computer's pits since the user's last move,
+    // and the hint when it names this pit.
+    QString PitDescription(int nPit) const;
 
     // --- game commands -----------------------------------------------------------------------
     void OnNewGameFirst();
     void OnNewGameSecond();
     void OnTakeBack();
     void OnUpdateTakeBack(CCmdUI* pCmdUI) const;
+
+    // --- options: a modern way to play, each off until the player turns it on ---------------
+    struct Options {
+        bool bAnimate = false;  // a sowing is shown one marble at a time
+        bool bKeepMark = false; // the last-move mark stays until the next sowing
+        bool bCounts = false;   // every place's marbles as a number
+        bool bQuiet = false;    // a refusal in the status bar with a beep instead of a box
+        bool operator==(const Options&) const = default;
+    };
+    const Options& GetOptions() const { return m_options; }
+    void SetOptions(const Options& options);
+    void OnOption(int nID);
+    void OnUpdateOption(CCmdUI* pCmdUI, int nID) const;
+    // The level-4 player's choice in the user's place, on a thread of its own: the keyboard's
+    // focus goes to that pit and status pane 0 names it.
+    void OnHint();
+    void OnUpdateHint(CCmdUI* pCmdUI) const;
 
     // --- appearance commands: one handler for every row of the appearance table -------------
     void OnAppearance(const Appearance& look);
@@ -89,6 +112,18 @@ public:
     bool IsWorkerRunning() const { return m_worker.IsRunning(); }
     bool HasWorker() const { return m_worker.HasThread(); }
 
+    // The position the screen shows: the frame of a sowing being shown, else the shown copy.
+    // The paint, the tooltips and the screen reader's names all read it.
+    const Position& DisplayedCounts() const;
+    bool IsAnimating() const { return m_animation.IsRunning(); }
+    // Ends a sowing being shown at its last frame, and does what waited for it.
+    void FinishAnimation();
+    // Where the board lies in the view: the whole board, its proportions kept and centred, as
+    // large as the view allows. A point of the view in board pixels (floored), and a rectangle of
+    // the board in the view.
+    QPoint BoardPoint(const QPointF& position) const;
+    QRect ViewRect(int x, int y, int nWidth, int nHeight) const;
+
     // The text of the tooltip that is open, or an empty string.
     QString ToolTipText() const;
     // The user's pit that holds the keyboard focus, -1 before a key has moved it.
@@ -101,6 +136,10 @@ public:
     void KillTimerForTest();
     using WorkerHook = void (*)(CComputerPlayer* pPlayer);
     static void SetWorkerHookForTest(WorkerHook pfnHook);
+    // Shows the next frame of a sowing, as the animation's timer does; waits for a hint to be
+    // chosen and shows it, as the hint's timer does.
+    void StepAnimationForTest();
+    void WaitForHintForTest();
 
 protected:
     bool event(QEvent* pEvent) override;
@@ -116,13 +155,27 @@ private:
     void SetTurnState(TurnState state);
     // The state that follows a move or a take-back: whose turn the board says it is.
     TurnState StateOfTurn() const;
-    // The logical pixel that a pointer position lies in.
-    static QPoint LogicalPoint(const QPointF& position);
     void ShowPlaceTip();
     // The user may play a pit now: the user's turn in a running game, no computer move pending.
     bool UserMayPlay() const;
     // Plays the user's pit, -1 for none; a refusal says so in a box.
     void PlayUserPit(int nPit);
+    // A click or a key that cannot play: a box, or with quiet refusals status pane 0 and a beep.
+    void Refuse();
+    // Shows the sowing of (nRow, nPit) from the position shown before it, one marble at a time
+    // when the player asked for it; what waits for the sowing runs after its last frame.
+    void ShowSowing(const Position& before, int nRow, int nPit);
+    void AfterSowing(std::function<void()> next);
+    void StepAnimation();
+    void EndAnimation(bool bRunWhatWaits);
+    void FinishComputerMove();
+    void StopHint();
+    // Shows the hint once its thread has chosen.
+    void PollHint();
+    void ShowHint(int nPit);
+    // What status pane 0 says while a hint is shown: "ヒント: あなたの箱 3".
+    QString HintText() const;
+    void ClearHint();
     void MoveKeyFocus(int nPit);
     void DrawKeyFocus(QPainter* pDC) const;
     // Tells the screen reader which places changed since it was last told.
@@ -167,4 +220,18 @@ private:
     QString m_announcedDescription;
     // The computer's pits shown since the user's last move, oldest first.
     std::vector<int> m_computerPits;
+
+    Options m_options;
+    CSowingAnimation m_animation;
+    QBasicTimer m_animationTimer;
+    std::function<void()> m_afterSowing;
+    // A press that ended a sowing being shown: its release plays nothing.
+    bool m_bSwallowRelease = false;
+
+    // The hint's own player, level 4 with a generator of its own, so that a hint never changes
+    // what the computer chooses later; its thread, polled by a short timer.
+    CComputerPlayer m_hintPlayer;
+    CComputerThread m_hintWorker;
+    QBasicTimer m_hintTimer;
+    int m_nHintPit = -1; // the pit the hint shown names, until the next move
 };

@@ -20,7 +20,10 @@ void CRavelo2View::NewGame(bool bUserFirst) {
         IDCANCEL)
         return;
     // The abandoned move is never shown: the search stops and the thread ends before the board
-    // is set up again.
+    // is set up again; so does a hint, and a sowing being shown ends where it is.
+    StopHint();
+    ClearHint();
+    EndAnimation(false);
     if (ComputerPending())
         StopWorker();
     m_nComputerPit = -1;
@@ -36,12 +39,17 @@ void CRavelo2View::NewGame(bool bUserFirst) {
 void CRavelo2View::OnTakeBack() {
     if (!m_board.IsRunning())
         return;
+    StopHint();
+    EndAnimation(true);
     if (!m_board.TakeBack()) {
         AfxMessageBox(QString::fromUtf8(kTextCannotTakeBack));
         return;
     }
     // Undoing the computer's opening moves of a game it began gives it the move again.
+    ClearHint();
     m_computerPits.clear(); // the computer's moves are undone
+    if (m_options.bKeepMark)
+        m_bShowLastMove = false;
     Invalidate();
     SetTurnState(StateOfTurn());
 }

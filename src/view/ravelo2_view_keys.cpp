@@ -14,6 +14,12 @@
 #include <QPainter>
 
 void CRavelo2View::keyPressEvent(QKeyEvent* pEvent) {
+    // A key while a sowing is shown only ends it.
+    if (IsAnimating()) {
+        pEvent->accept();
+        EndAnimation(true);
+        return;
+    }
     const int nKey = pEvent->key();
     const bool bPlain = (pEvent->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     const bool bNumber = nKey >= Qt::Key_1 && nKey <= Qt::Key_6;
@@ -64,7 +70,10 @@ void CRavelo2View::MoveKeyFocus(int nPit) {
 }
 
 void CRavelo2View::AnnounceShownPosition() {
-    // Only the places whose marbles changed are named again.
+    // Only the places whose marbles changed are named again, once a sowing shown marble by
+    // marble has ended.
+    if (IsAnimating())
+        return;
     for (int nRow = 0; nRow < 2; ++nRow) {
         for (int nIndex = 0; nIndex < kPlaces; ++nIndex) {
             const int nCount = m_board.GetShownCount(nIndex, nRow);
@@ -96,6 +105,15 @@ QString CRavelo2View::ComputerPitsText() const {
         names << PitName(kComputerRow, nPit);
     return QString::fromUtf8(kTextComputerChose)
         .arg(names.join(QString::fromUtf8(kTextNameSeparator)));
+}
+
+QString CRavelo2View::PitDescription(int nPit) const {
+    QStringList parts;
+    if (!m_computerPits.empty())
+        parts << ComputerPitsText();
+    if (nPit == m_nHintPit)
+        parts << HintText();
+    return parts.join(QString::fromUtf8(kTextSentenceEnd));
 }
 
 QString CRavelo2View::BoardDescription() const {

@@ -19,10 +19,43 @@
 #include <QToolTip>
 #include <QtMath>
 
+namespace {
+
+// The board's scale in a view of this size: as large as it fits, its proportions kept, never
+// smaller than the board's own size.
+qreal ScaleIn(const QSize& size) {
+    return qMax(1.0, qMin(size.width() / qreal(kBoardWidth), size.height() / qreal(kBoardHeight)));
+}
+
+} // namespace
+
+QPoint CRavelo2View::BoardPoint(const QPointF& position) const {
+    // Between two board pixels the point belongs to the one it lies in: a device pixel on the
+    // edge of a square drawn at 1.5 or 1.25 counts for that square.
+    const qreal dScale = ScaleIn(size());
+    const QPointF offset((width() - kBoardWidth * dScale) / 2,
+                         (height() - kBoardHeight * dScale) / 2);
+    const QPointF point = (position - offset) / dScale;
+    return QPoint(qFloor(point.x()), qFloor(point.y()));
+}
+
+QRect CRavelo2View::ViewRect(int x, int y, int nWidth, int nHeight) const {
+    const qreal dScale = ScaleIn(size());
+    const QPointF offset((width() - kBoardWidth * dScale) / 2,
+                         (height() - kBoardHeight * dScale) / 2);
+    return QRectF(offset + QPointF(x, y) * dScale, QSizeF(nWidth, nHeight) * dScale)
+        .toAlignedRect();
+}
+
 void CRavelo2View::OnDraw(QPainter* pDC) {
-    // The board is composed at the device's own resolution, in logical coordinates: on a screen
-    // of more than one pixel per logical pixel every picture comes from its sharper set.
-    const qreal dRatio = pDC->device()->devicePixelRatioF();
+    // The board is composed at the device's own resolution, in board pixels: on a screen of
+    // more than one pixel per logical pixel, or on a board grown with the window, every picture
+    // comes from its sharper set, scaled smoothly.
+    const qreal dScale = ScaleIn(size());
+    const qreal dDevice = pDC->device()->devicePixelRatioF();
+    // A grown board: whole device pixels across, so that the image meets the screen's pixels.
+    const qreal dRatio =
+        dScale == 1.0 ? dDevice : qCeil(kBoardWidth * dScale * dDevice) / qreal(kBoardWidth);
     QImage offscreen(QSize(qCeil(kBoardWidth * dRatio), qCeil(kBoardHeight * dRatio)),
                      QImage::Format_RGB32);
     offscreen.setDevicePixelRatio(dRatio);
@@ -32,20 +65,31 @@ void CRavelo2View::OnDraw(QPainter* pDC) {
         QPainter dc(&offscreen);
         const CBoardPainter painter(&dc);
         painter.DrawBoard();
-        painter.DrawMarbles(m_board.GetShown());
+        painter.DrawMarbles(DisplayedCounts());
 
         if (CStatusBar* pStatusBar = FindStatusBar(this)) {
             pStatusBar->SetPaneText(1, TurnText());
             pStatusBar->SetPaneText(2, ProgressText());
         }
 
-        // The marker shows in the one paint that follows a computer move.
+        // The marker shows in the one paint that follows a computer move, or until the next
+        // sowing when the player keeps it.
         if (m_bShowLastMove)
             painter.DrawLastMove(m_board.GetHistory());
         DrawKeyFocus(&dc);
     }
-    pDC->drawImage(0, 0, offscreen);
-    m_bShowLastMove = false;
+    if (dScale == 1.0 && size() == QSize(kBoardWidth, kBoardHeight)) {
+        pDC->drawImage(0, 0, offscreen);
+    } else {
+        // A grown board stands in the middle of the view, on black like its own edges.
+        const QRectF target((width() - kBoardWidth * dScale) / 2,
+                            (height() - kBoardHeight * dScale) / 2, offscreen.width() / dDevice,
+                            offscreen.height() / dDevice);
+        pDC->fillRect(rect(), Qt::black);
+        pDC->drawImage(target, offscreen, offscreen.rect());
+    }
+    if (!m_options.bKeepMark)
+        m_bShowLastMove = false;
 }
 
 QString CRavelo2View::TurnText() const {
@@ -104,21 +148,15 @@ void CRavelo2View::OnMouseMove(int x, int y) {
 }
 
 void CRavelo2View::mouseMoveEvent(QMouseEvent* pEvent) {
-    const QPoint point = LogicalPoint(pEvent->position());
+    const QPoint point = BoardPoint(pEvent->position());
     OnMouseMove(point.x(), point.y());
-}
-
-QPoint CRavelo2View::LogicalPoint(const QPointF& position) {
-    // Between two logical pixels the point belongs to the one it lies in: a device pixel on the
-    // edge of a square drawn at 1.5 or 1.25 counts for that square.
-    return QPoint(qFloor(position.x()), qFloor(position.y()));
 }
 
 bool CRavelo2View::event(QEvent* pEvent) {
     if (pEvent->type() != QEvent::ToolTip)
         return QWidget::event(pEvent);
     const auto* pHelp = static_cast<QHelpEvent*>(pEvent);
-    const QPoint point = LogicalPoint(pHelp->pos());
+    const QPoint point = BoardPoint(pHelp->pos());
     m_nTipRow = -1;
     if (HitTestPlace(point.x(), point.y(), m_nTipRow, m_nTipIndex)) {
         m_tipPos = pHelp->globalPos();
@@ -136,9 +174,9 @@ void CRavelo2View::ShowPlaceTip() {
     int x = 0;
     int y = 0;
     GetPitOrigin(m_nTipRow, m_nTipIndex, x, y);
-    QToolTip::showText(
-        m_tipPos, PlaceName(m_nTipRow, m_nTipIndex, m_board.GetShownCount(m_nTipIndex, m_nTipRow)),
-        this, QRect(x, y, kPlaceSize, kPlaceSize));
+    QToolTip::showText(m_tipPos,
+                       PlaceName(m_nTipRow, m_nTipIndex, DisplayedCounts()[m_nTipRow][m_nTipIndex]),
+                       this, ViewRect(x, y, kPlaceSize, kPlaceSize));
 }
 
 QString CRavelo2View::ToolTipText() const {

@@ -134,12 +134,25 @@ TEST_F(ShellTest, MenuBarReadsGameLevelBoardMarbleHelpWithTheirPrompts) {
                 "赤=32779 ビー玉の色を赤色にします\n青=32780 ビー玉の色を青色にします\n"
                 "黄=32781 ビー玉の色を黄色にします\n緑=32782 ビー玉の色を緑色にします\n"
                 "水=32783 ビー玉の色を水色にします\n紫=32784 ビー玉の色を紫色にします\n"
+                "オプション(&O)\nビー玉の動きを見せる(&A)=32791 "
+                "ビー玉が１個ずつ箱に入っていく様子を見せます\n"
+                "最後の手の印を残す(&M)=32792 "
+                "コンピュータが最後に選んだ箱の印を、次の手まで表示します\n"
+                "ビー玉の数を表示(&N)=32793 それぞれの箱のビー玉の数を数字で表示します\n"
+                "ウィンドウの大きさを変えられるようにする(&R)=32794 "
+                "ウィンドウの大きさに合わせてボードを拡大します\n"
+                "選べない所でメッセージを出さない(&Q)=32795 "
+                "選べない所を選んだとき、メッセージの代わりにステータスバーと音で知らせます\n-\n"
+                "ヒント(&H)=32796 仙人向けのコンピュータがあなたならどの箱を選ぶかを示します\n-\n"
+                "設定を記憶する(&S)=32797 "
+                "思考レベル、ボード、ビー玉の色とオプションを次回の起動時にも使います\n"
                 "ヘルプ(&H)\nRavelo2 のﾊﾞｰｼﾞｮﾝ情報(&A)...=57664 "
                 "ﾌﾟﾛｸﾞﾗﾑの情報，ﾊﾞｰｼﾞｮﾝそして著作権を表示\n"
                 "説明(&H)=32778 ゲームの説明を表示します"));
-    const QRect marbles = m_pFrame->menuBar()->actionGeometry(Menu()->Popups()[3]->menuAction());
-    const QRect help = m_pFrame->menuBar()->actionGeometry(Menu()->Popups()[4]->menuAction());
-    EXPECT_GT(help.left(), marbles.right() + help.width()) << "help stands at the right end";
+    const QRect options = m_pFrame->menuBar()->actionGeometry(Menu()->Popups()[4]->menuAction());
+    const QRect help = m_pFrame->menuBar()->actionGeometry(Menu()->Popups()[5]->menuAction());
+    EXPECT_GT(help.left(), options.right()) << "help stands at the right end";
+    EXPECT_EQ(help.top(), options.top()) << "one line of menus";
     EXPECT_GE(help.right(), m_pFrame->menuBar()->width() - 10);
     // Start-up checks the light wood board and the yellow marbles, and nothing else; a choice
     // moves the check.
@@ -182,7 +195,8 @@ TEST_F(ShellTest, KeysOpenMenusTheManualRunTheFileCommandsAndTheEditKeysDoNothin
     QTest::keySequence(m_pFrame, QKeySequence(QStringLiteral("Ctrl+O")));
     QTest::keySequence(m_pFrame, QKeySequence(QStringLiteral("Ctrl+S")));
     EXPECT_EQ(m_asked, (std::vector<int>{1, 0})); // both cancelled
-    for (const auto& [key, nPopup] : {std::pair(Qt::Key_F, 0), {Qt::Key_L, 1}, {Qt::Key_H, 4}}) {
+    for (const auto& [key, nPopup] :
+         {std::pair(Qt::Key_F, 0), {Qt::Key_L, 1}, {Qt::Key_O, 4}, {Qt::Key_H, 5}}) {
         QTest::keyClick(m_pFrame, key, Qt::AltModifier);
         EXPECT_TRUE(Menu()->Popups()[static_cast<std::size_t>(nPopup)]->isVisible()) << nPopup;
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
