@@ -96,26 +96,25 @@ inline int MarblesIn(const Node& node) {
 
 // As forced_finish_table::RowCanFinish: a pit holding more than a forced move can take (6, 5,
 // 4, 3, 2 and 8 marbles) never empties; adding 127 - limit sets a byte's top bit past it.
-inline int CanFinish(PitRow nRow) {
+inline bool CanFinish(PitRow nRow) {
     if (((nRow + 0x0000777d7c7b7a79ull) & kTopBits) != 0) {
-        return 0;
+        return false;
     }
     using forced_finish_table::kWeight;
     const int i = PitOf(nRow, 0) * kWeight[0] + PitOf(nRow, 1) * kWeight[1] +
                   PitOf(nRow, 2) * kWeight[2] + PitOf(nRow, 3) * kWeight[3] +
                   PitOf(nRow, 4) * kWeight[4] + PitOf(nRow, 5);
-    return static_cast<int>(forced_finish_table::kTable[static_cast<unsigned>(i) / 64] >> (i % 64) &
-                            1u);
+    return (forced_finish_table::kTable[static_cast<unsigned>(i) / 64] >> (i % 64) & 1u) != 0;
 }
 
 // BestPitScore of the row below 0: no pit holds more than 6 - pit, so every marble stays in it.
-inline int SendsNone(PitRow nRow) {
+inline bool SendsNone(PitRow nRow) {
     return ((nRow + 0x00007e7d7c7b7a79ull) & kTopBits) == 0;
 }
 
 // BestPitScore of the row 10 or more: some pit holds exactly 7 - pit, so its last marble lands
 // in the other row's pit 0. A byte of zero after the xor marks such a pit.
-inline int ReachesPitZero(PitRow nRow) {
+inline bool ReachesPitZero(PitRow nRow) {
     const PitRow x = nRow ^ 0x0101020304050607ull;
     return ((x - 0x0101010101010101ull) & ~x & 0x8080808080808080ull) != 0;
 }
@@ -164,19 +163,19 @@ constexpr std::array<std::array<std::array<Sowing, kMostSown>, kPits>, 2> BuildS
 constexpr auto kSowings = BuildSowings();
 
 // The value of a node that its finish tests or its depth settle, else kOpen.
-inline int Settled(const Node& node, int bFu, int bFc, int nDepth) {
-    if (node.bUserTurn != 0) {
-        if (bFu) {
+inline int Settled(const Node& node, bool bUserCanFinish, bool bComputerCanFinish, int nDepth) {
+    if (node.bUserTurn) {
+        if (bUserCanFinish) {
             return -(nDepth + 1);
         }
-        if (bFc && SendsNone(node.nRow[kUserRow])) {
+        if (bComputerCanFinish && SendsNone(node.nRow[kUserRow])) {
             return nDepth + 1;
         }
     } else {
-        if (bFc) {
+        if (bComputerCanFinish) {
             return nDepth + 1;
         }
-        if (bFu && SendsNone(node.nRow[kComputerRow])) {
+        if (bUserCanFinish && SendsNone(node.nRow[kComputerRow])) {
             return -(nDepth + 1);
         }
     }
@@ -185,7 +184,8 @@ inline int Settled(const Node& node, int bFu, int bFc, int nDepth) {
 
 // The value of the child that pit nPit of the mover's row leads to, with no depth left: what its
 // finish tests settle, else 0.
-inline int LeafValue(const Node& node, int bFu, int bFc, int nMover, int nPit) {
+inline int LeafValue(const Node& node, bool bUserCanFinish, bool bComputerCanFinish, int nMover,
+                     int nPit) {
     const int n = PitOf(node.nRow[nMover], nPit);
     const Sowing& sowing = kSowings[nMover][nPit][n];
     const PitRow nEmptied = ~(PitRow{0xff} << (8 * nPit));
@@ -195,14 +195,16 @@ inline int LeafValue(const Node& node, int bFu, int bFc, int nMover, int nPit) {
     const PitRow nComputer =
         (nMover == kComputerRow ? node.nRow[kComputerRow] & nEmptied : node.nRow[kComputerRow]) +
         sowing.nAdd[kComputerRow];
-    const int bSpills = n > kPits - nPit;
-    const int bChildFu = nMover == kUserRow || bSpills ? CanFinish(nUser) : bFu;
-    const int bChildFc = nMover == kComputerRow || bSpills ? CanFinish(nComputer) : bFc;
-    const int bUserMoves = (n != kPits - nPit) != (nMover == kUserRow);
+    const bool bSpills = n > kPits - nPit;
+    const bool bChildUserCanFinish =
+        nMover == kUserRow || bSpills ? CanFinish(nUser) : bUserCanFinish;
+    const bool bChildComputerCanFinish =
+        nMover == kComputerRow || bSpills ? CanFinish(nComputer) : bComputerCanFinish;
+    const bool bUserMoves = (n != kPits - nPit) != (nMover == kUserRow);
     if (bUserMoves) {
-        return bChildFu ? -1 : (bChildFc && SendsNone(nUser) ? 1 : 0);
+        return bChildUserCanFinish ? -1 : (bChildComputerCanFinish && SendsNone(nUser) ? 1 : 0);
     }
-    return bChildFc ? 1 : (bChildFu && SendsNone(nComputer) ? -1 : 0);
+    return bChildComputerCanFinish ? 1 : (bChildUserCanFinish && SendsNone(nComputer) ? -1 : 0);
 }
 
 inline void Prefetch(const void* p) {
@@ -215,7 +217,7 @@ inline void Prefetch(const void* p) {
 
 } // namespace
 
-int NodeOfCounts(const std::int32_t (&counts)[2][kPlaces], int bUserTurn, Node& node) {
+bool NodeOfCounts(const std::int32_t (&counts)[2][kPlaces], bool bUserTurn, Node& node) {
     int nMarbles = 0;
     node.nRow[0] = 0;
     node.nRow[1] = 0;
@@ -223,29 +225,29 @@ int NodeOfCounts(const std::int32_t (&counts)[2][kPlaces], int bUserTurn, Node& 
         for (int p = 0; p < kPits; ++p) {
             const std::int32_t n = counts[r][p];
             if (n < 0 || n > search_table::kMostMarbles) {
-                return 0;
+                return false;
             }
             nMarbles += n;
             node.nRow[r] |= static_cast<PitRow>(n) << (8 * p);
         }
     }
-    node.bUserTurn = bUserTurn != 0 ? 1 : 0;
-    return nMarbles <= search_table::kMostMarbles ? 1 : 0;
+    node.bUserTurn = bUserTurn;
+    return nMarbles <= search_table::kMostMarbles;
 }
 
 struct CFastSearcher::Child {
     Node node;
-    int bFu;
-    int bFc;
-    int nSettled; // kOpen when the child must be searched
-    int bKept;    // deep enough to be looked up
-    int bPlaced;  // place worked out
+    bool bUserCanFinish;
+    bool bComputerCanFinish;
+    int nSettled;  // kOpen when the child must be searched
+    bool bInTable; // deep enough to be looked up
+    bool bLocated; // place worked out
     search_table::Place place;
 };
 
-void CFastSearcher::MakeChild(const Node& node, int bFu, int bFc, int nPit, int nDepth,
-                              Child& child) const {
-    const int nMover = node.bUserTurn != 0 ? kUserRow : kComputerRow;
+void CFastSearcher::MakeChild(const Node& node, bool bUserCanFinish, bool bComputerCanFinish,
+                              int nPit, int nDepth, Child& child) const {
+    const int nMover = node.bUserTurn ? kUserRow : kComputerRow;
     const int n = PitOf(node.nRow[nMover], nPit);
     const Sowing& sowing = kSowings[nMover][nPit][n];
     const PitRow nEmptied = ~(PitRow{0xff} << (8 * nPit));
@@ -256,25 +258,27 @@ void CFastSearcher::MakeChild(const Node& node, int bFu, int bFc, int nPit, int 
         (nMover == kComputerRow ? node.nRow[kComputerRow] & nEmptied : node.nRow[kComputerRow]) +
         sowing.nAdd[kComputerRow];
     // Only a last marble in the mover's own store keeps the move.
-    child.node.bUserTurn = n != kPits - nPit ? 1 - node.bUserTurn : node.bUserTurn;
+    child.node.bUserTurn = n != kPits - nPit ? !node.bUserTurn : node.bUserTurn;
     // A move that stays in the mover's row leaves the other row, and its finish test, alone.
-    child.bFu = bFu;
-    child.bFc = bFc;
+    child.bUserCanFinish = bUserCanFinish;
+    child.bComputerCanFinish = bComputerCanFinish;
     if (nMover == kUserRow || n > kPits - nPit) {
-        child.bFu = CanFinish(child.node.nRow[kUserRow]);
+        child.bUserCanFinish = CanFinish(child.node.nRow[kUserRow]);
     }
     if (nMover == kComputerRow || n > kPits - nPit) {
-        child.bFc = CanFinish(child.node.nRow[kComputerRow]);
+        child.bComputerCanFinish = CanFinish(child.node.nRow[kComputerRow]);
     }
-    child.nSettled = Settled(child.node, child.bFu, child.bFc, nDepth - 1);
-    child.bKept = child.nSettled == kOpen && nDepth - 1 >= kShallowestKept && m_pSlots != nullptr;
-    child.bPlaced = 0;
+    child.nSettled =
+        Settled(child.node, child.bUserCanFinish, child.bComputerCanFinish, nDepth - 1);
+    child.bInTable =
+        child.nSettled == kOpen && nDepth - 1 >= kShallowestKept && m_pSlots != nullptr;
+    child.bLocated = false;
 }
 
 void CFastSearcher::Locate(Child& child, int nDepth) const {
-    if (child.bKept && !child.bPlaced) {
+    if (child.bInTable && !child.bLocated) {
         child.place = PlaceOf(child.node, nDepth - 1);
-        child.bPlaced = 1;
+        child.bLocated = true;
         // The bucket is on its way while the elder brother is searched.
         Prefetch(child.place.pBucket);
     }
@@ -288,33 +292,33 @@ search_table::Place CFastSearcher::PlaceOf(const Node& node, int nDepth) const {
 
 // One ply from the leaves every child is settled by its finish tests, worth -1, 0 or 1, and the
 // node's rules reduce to a few lines: no window, no table.
-int CFastSearcher::ValueOneDeep(const Node& node, int bFu, int bFc) {
-    const int nMover = node.bUserTurn != 0 ? kUserRow : kComputerRow;
-    int bSomeBelow = 0;
-    int bSomeAbove = 0;
+int CFastSearcher::ValueOneDeep(const Node& node, bool bUserCanFinish, bool bComputerCanFinish) {
+    const int nMover = node.bUserTurn ? kUserRow : kComputerRow;
+    bool bSomeBelow = false;
+    bool bSomeAbove = false;
     for (unsigned nRest = PlayablePits(node.nRow[nMover]); nRest != 0; nRest &= nRest - 1) {
-        const int v = LeafValue(node, bFu, bFc, nMover, Lowest(nRest));
-        if (node.bUserTurn != 0 && v < 0) {
+        const int v = LeafValue(node, bUserCanFinish, bComputerCanFinish, nMover, Lowest(nRest));
+        if (node.bUserTurn && v < 0) {
             return v; // the first child below 0
         }
-        if (node.bUserTurn == 0 && v > 0) {
+        if (!node.bUserTurn && v > 0) {
             return v; // nothing beats a finish
         }
-        bSomeBelow |= v < 0 ? 1 : 0;
-        bSomeAbove |= v > 0 ? 1 : 0;
+        bSomeBelow |= v < 0;
+        bSomeAbove |= v > 0;
     }
     // With depth 1 the heuristic's finish is worth 1 either way.
     int nHeuristic = 0;
-    if (bFu) {
+    if (bUserCanFinish) {
         nHeuristic = -1;
     }
-    if (bFc) {
+    if (bComputerCanFinish) {
         nHeuristic = 1;
     }
     if (!ReachesPitZero(node.nRow[kComputerRow])) {
         nHeuristic = -1;
     }
-    if (node.bUserTurn != 0) {
+    if (node.bUserTurn) {
         return bSomeAbove ? 1 : nHeuristic; // every child 0 or more
     }
     return bSomeBelow ? -1 : nHeuristic;
@@ -324,19 +328,19 @@ int CFastSearcher::Value(const Node& node, int nDepth, const PitCounter* pCounte
     if (m_bStop.load(std::memory_order_relaxed)) {
         return 0;
     }
-    const int bFu = CanFinish(node.nRow[kUserRow]);
-    const int bFc = CanFinish(node.nRow[kComputerRow]);
-    const int v = Settled(node, bFu, bFc, nDepth);
+    const bool bUserCanFinish = CanFinish(node.nRow[kUserRow]);
+    const bool bComputerCanFinish = CanFinish(node.nRow[kComputerRow]);
+    const int v = Settled(node, bUserCanFinish, bComputerCanFinish, nDepth);
     if (v != kOpen) {
         return v;
     }
     search_table::Place place{};
-    const int bKept = nDepth >= kShallowestKept && m_pSlots != nullptr;
-    if (bKept) {
+    const bool bInTable = nDepth >= kShallowestKept && m_pSlots != nullptr;
+    if (bInTable) {
         place = PlaceOf(node, nDepth);
     }
-    return Window(node, bFu, bFc, nDepth, -kUnbounded, kUnbounded, bKept ? &place : nullptr,
-                  pCounter);
+    return Window(node, bUserCanFinish, bComputerCanFinish, nDepth, -kUnbounded, kUnbounded,
+                  bInTable ? &place : nullptr, pCounter);
 }
 
 // The value of the node clamped to [nLow, nHigh]: exact when it lies strictly between them,
@@ -348,8 +352,9 @@ int CFastSearcher::Value(const Node& node, int nDepth, const PitCounter* pCounte
 // A computer node is worth its best child unless that is 0; then -1 if some child is below 0,
 // else the heuristic. A user node is worth its first child below 0 in pit order; without one,
 // the smallest child if above 0, else 1 if some child is above 0, else the heuristic.
-int CFastSearcher::Window(const Node& node, int bFu, int bFc, int nDepth, int nLow, int nHigh,
-                          const Place* pPlace, const PitCounter* pCounter) {
+int CFastSearcher::Window(const Node& node, bool bUserCanFinish, bool bComputerCanFinish,
+                          int nDepth, int nLow, int nHigh, const Place* pPlace,
+                          const PitCounter* pCounter) {
     // An abandoned search only has to get out quickly; its values are never used.
     if (m_bStop.load(std::memory_order_relaxed)) {
         return 0;
@@ -358,23 +363,22 @@ int CFastSearcher::Window(const Node& node, int bFu, int bFc, int nDepth, int nL
 
     // Children are made as they are asked, and the next one's bucket is fetched meanwhile;
     // many nodes are settled by their first child or two.
-    const unsigned nPlayable =
-        PlayablePits(node.nRow[node.bUserTurn != 0 ? kUserRow : kComputerRow]);
+    const unsigned nPlayable = PlayablePits(node.nRow[node.bUserTurn ? kUserRow : kComputerRow]);
     // The order of the children changes nothing at a computer node, only how soon it is
     // settled. As measured on the hardest positions, endgames are settled soonest from pit 0
     // on, and middle games with many marbles from pit 5 down, where the long moves into the
     // user's row start. The user's nodes, and the top node with a pit counter, keep pit order.
-    const int bFromPit5 =
-        node.bUserTurn == 0 && pCounter == nullptr && MarblesIn(node) >= kMarblesFromPit5;
+    const bool bFromPit5 =
+        !node.bUserTurn && pCounter == nullptr && MarblesIn(node) >= kMarblesFromPit5;
     const auto nextOf = [&](unsigned nRest) {
         return nRest == 0 ? -1 : (bFromPit5 ? Highest(nRest) : Lowest(nRest));
     };
     Child children[kPits];
-    int bMade[kPits] = {};
+    bool bMade[kPits] = {};
     const auto child = [&](int p) -> Child& {
         if (!bMade[p]) {
-            MakeChild(node, bFu, bFc, p, nDepth, children[p]);
-            bMade[p] = 1;
+            MakeChild(node, bUserCanFinish, bComputerCanFinish, p, nDepth, children[p]);
+            bMade[p] = true;
         }
         return children[p];
     };
@@ -385,14 +389,15 @@ int CFastSearcher::Window(const Node& node, int bFu, int bFc, int nDepth, int nL
             return std::clamp(c.nSettled, nChildLow, nChildHigh);
         }
         if (nDepth == 2) {
-            return std::clamp(ValueOneDeep(c.node, c.bFu, c.bFc), nChildLow, nChildHigh);
+            return std::clamp(ValueOneDeep(c.node, c.bUserCanFinish, c.bComputerCanFinish),
+                              nChildLow, nChildHigh);
         }
         Locate(c, nDepth);
         if (nNext >= 0) {
             Locate(child(nNext), nDepth);
         }
-        return Window(c.node, c.bFu, c.bFc, nDepth - 1, nChildLow, nChildHigh,
-                      c.bKept ? &c.place : nullptr, nullptr);
+        return Window(c.node, c.bUserCanFinish, c.bComputerCanFinish, nDepth - 1, nChildLow,
+                      nChildHigh, c.bInTable ? &c.place : nullptr, nullptr);
     };
 
     // The top node with a pit counter walks its pits in any case: the progress it adds must be
@@ -443,10 +448,10 @@ int CFastSearcher::Window(const Node& node, int bFu, int bFc, int nDepth, int nL
     const auto heuristic = [&] {
         const int h = nDepth / 2;
         int r = 0;
-        if (bFu) {
+        if (bUserCanFinish) {
             r = -(h + 1);
         }
-        if (bFc) {
+        if (bComputerCanFinish) {
             r = h + 1;
         }
         if (!ReachesPitZero(node.nRow[kComputerRow])) {
@@ -465,21 +470,21 @@ int CFastSearcher::Window(const Node& node, int bFu, int bFc, int nDepth, int nL
         }
     };
 
-    if (node.bUserTurn != 0) {
+    if (node.bUserTurn) {
         // Nothing at or below the floor can be the first child below 0 without putting the
         // node at or below nLow. With nLow at 1 or more and at least the heuristic, no child
         // up to nLow can lift the node above it either: one below 0 makes the node negative,
         // one up to nLow caps the smallest, and a 0 leaves 1 or the heuristic.
         const int nFloor = nLow >= 1 && nLow >= heuristic() ? nLow : std::min(nLow, -1);
-        int bHaveMin = 0; // nMin: the smallest child seen, all of them 0 or more so far
+        bool bMinKnown = false; // nMin: the smallest child seen, all of them 0 or more so far
         int nMin = 0;
-        int bSomeAbove = 0;
+        bool bSomeAbove = false;
         for (unsigned nRest = nPlayable; nRest != 0;) {
             const int p = Lowest(nRest);
             nRest &= nRest - 1;
             countPitsBefore(p);
             int nCeiling = std::max(nHigh, 1);
-            if (bHaveMin) {
+            if (bMinKnown) {
                 nCeiling = nMin > 0 ? std::min(nCeiling, nMin) : (bSomeAbove ? 0 : 1);
             }
             const int c = ask(p, nRest != 0 ? Lowest(nRest) : -1, nFloor, nCeiling);
@@ -490,21 +495,21 @@ int CFastSearcher::Window(const Node& node, int bFu, int bFc, int nDepth, int nL
                 if (c < 0) {
                     return finish(clamp(c), search_table::kNoReply);
                 }
-                nMin = bHaveMin ? std::min(nMin, c) : c;
-                bHaveMin = 1;
-                bSomeAbove |= c > 0 ? 1 : 0;
+                nMin = bMinKnown ? std::min(nMin, c) : c;
+                bMinKnown = true;
+                bSomeAbove |= c > 0;
             } else if (nCeiling >= 1) {
-                bSomeAbove = 1;
+                bSomeAbove = true;
             }
             // Whatever the rest give, the node can no longer rise above nLow.
-            if (bHaveMin && ((nMin > 0 && nMin <= nLow) ||
-                             (nMin == 0 && nLow >= 1 && (bSomeAbove || nLow >= heuristic())))) {
+            if (bMinKnown && ((nMin > 0 && nMin <= nLow) ||
+                              (nMin == 0 && nLow >= 1 && (bSomeAbove || nLow >= heuristic())))) {
                 return finish(nLow, search_table::kNoReply);
             }
             countPitsBefore(p + 1);
         }
         countPitsBefore(kPits);
-        if (!bHaveMin) {
+        if (!bMinKnown) {
             return finish(nHigh, search_table::kNoReply); // every child at least max(nHigh, 1)
         }
         return finish(clamp(nMin > 0 ? nMin : (bSomeAbove ? 1 : heuristic())),
@@ -521,16 +526,16 @@ int CFastSearcher::Window(const Node& node, int bFu, int bFc, int nDepth, int nL
     // Below the floor a child changes nothing that could lift the node above nLow.
     const int nFloor = nLow >= 0 && nLow >= heuristic() ? nLow : std::min(nLow, -1);
     const int nCeiling = std::max(nHigh, 1);
-    int bHaveMax = 0; // nMax: the best child known exactly
+    bool bMaxKnown = false; // nMax: the best child known exactly
     int nMax = 0;
     int nBest = search_table::kNoReply;
-    int bSomeBelow = 0;
+    bool bSomeBelow = false;
     int nNext = -1;
     for (; p >= 0; p = nNext) {
         nRest &= ~(1u << p);
         countPitsBefore(p);
         int nChildLow = nFloor;
-        if (bHaveMax) {
+        if (bMaxKnown) {
             nChildLow = nMax != 0 ? std::max(nFloor, nMax) : (bSomeBelow ? 0 : nFloor);
         }
         // Once a child is known, a deep one is first only asked whether it beats the best so
@@ -538,7 +543,7 @@ int CFastSearcher::Window(const Node& node, int bFu, int bFc, int nDepth, int nL
         // asked again in full, and finds the bound it just showed in the table.
         nNext = nextOf(nRest);
         int c = 0;
-        if (bHaveMax && nCeiling > nChildLow + 1 && nDepth > kShallowestKept) {
+        if (bMaxKnown && nCeiling > nChildLow + 1 && nDepth > kShallowestKept) {
             c = ask(p, nNext, nChildLow, nChildLow + 1);
             if (c > nChildLow) {
                 c = ask(p, nNext, nChildLow, nCeiling);
@@ -550,19 +555,19 @@ int CFastSearcher::Window(const Node& node, int bFu, int bFc, int nDepth, int nL
             return finish(nHigh, p); // a child above 0 and at least nHigh
         }
         if (c <= nChildLow) {
-            bSomeBelow |= nChildLow < 0 ? 1 : 0;
+            bSomeBelow |= nChildLow < 0;
         } else {
-            if (!bHaveMax || c > nMax) {
+            if (!bMaxKnown || c > nMax) {
                 nMax = c;
                 nBest = p;
             }
-            bHaveMax = 1;
-            bSomeBelow |= c < 0 ? 1 : 0;
+            bMaxKnown = true;
+            bSomeBelow |= c < 0;
         }
         countPitsBefore(p + 1);
     }
     countPitsBefore(kPits);
-    if (!bHaveMax) {
+    if (!bMaxKnown) {
         return finish(nLow, search_table::kNoReply); // every child at most nFloor
     }
     return finish(clamp(nMax != 0 ? nMax : (bSomeBelow ? -1 : heuristic())), nBest);

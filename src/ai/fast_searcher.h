@@ -16,12 +16,12 @@ using PitRow = std::uint64_t;
 
 struct Node {
     PitRow nRow[2]; // [kUserRow], [kComputerRow]
-    int bUserTurn;
+    bool bUserTurn;
 };
 
-// The node of the live counts, or 0 when its pits hold more marbles than the table can name
+// The node of the live counts, or false when its pits hold more marbles than the table can name
 // (or a count no game can have); then the plain search answers.
-int NodeOfCounts(const std::int32_t (&counts)[2][kPlaces], int bUserTurn, Node& node);
+bool NodeOfCounts(const std::int32_t (&counts)[2][kPlaces], bool bUserTurn, Node& node);
 
 // Called once for each pit that the top node passes, as the plain search adds to the progress.
 struct PitCounter {
@@ -40,10 +40,11 @@ public:
 
 private:
     struct Child;
-    int Window(const Node& node, int bFu, int bFc, int nDepth, int nLow, int nHigh,
-               const search_table::Place* pPlace, const PitCounter* pCounter);
-    int ValueOneDeep(const Node& node, int bFu, int bFc);
-    void MakeChild(const Node& node, int bFu, int bFc, int nPit, int nDepth, Child& child) const;
+    int Window(const Node& node, bool bUserCanFinish, bool bComputerCanFinish, int nDepth, int nLow,
+               int nHigh, const search_table::Place* pPlace, const PitCounter* pCounter);
+    int ValueOneDeep(const Node& node, bool bUserCanFinish, bool bComputerCanFinish);
+    void MakeChild(const Node& node, bool bUserCanFinish, bool bComputerCanFinish, int nPit,
+                   int nDepth, Child& child) const;
     void Locate(Child& child, int nDepth) const;
     search_table::Place PlaceOf(const Node& node, int nDepth) const;
 
