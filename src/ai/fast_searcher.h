@@ -29,6 +29,11 @@ struct PitCounter {
     void* pContext;
 };
 
+// The searcher's own pieces, in fast_search.cpp.
+struct TestedNode;
+struct Child;
+struct Children;
+
 class CFastSearcher {
 public:
     // The searcher gives up at once when bStop rises; pSlots may be null (no table).
@@ -39,14 +44,21 @@ public:
     int Value(const Node& node, int nDepth, const PitCounter* pCounter);
 
 private:
-    struct Child;
-    int Window(const Node& node, bool bUserCanFinish, bool bComputerCanFinish, int nDepth, int nLow,
-               int nHigh, const search_table::Place* pPlace, const PitCounter* pCounter);
-    int ValueOneDeep(const Node& node, bool bUserCanFinish, bool bComputerCanFinish);
-    void MakeChild(const Node& node, bool bUserCanFinish, bool bComputerCanFinish, int nPit,
-                   int nDepth, Child& child) const;
-    void Locate(Child& child, int nDepth) const;
+    // The value of the node clamped to [nLow, nHigh], searched nDepth plies deep; the user's and
+    // the computer's nodes follow rules of their own.
+    int Search(const TestedNode& node, int nDepth, int nLow, int nHigh,
+               const search_table::Place* pPlace, const PitCounter* pCounter);
+    int UserNode(const TestedNode& node, int nDepth, int nLow, int nHigh,
+                 const search_table::Place* pPlace, const PitCounter* pCounter);
+    int ComputerNode(const TestedNode& node, int nDepth, int nLow, int nHigh,
+                     const search_table::Place* pPlace, const PitCounter* pCounter);
+    int AskChild(Children& children, int nPit, int nNextPit, int nLow, int nHigh);
+    Child& ChildAt(Children& children, int nPit) const;
+    void Fetch(Children& children, int nPit) const;
+    int Keep(const search_table::Place* pPlace, int nDepth, int nLow, int nHigh, int nAnswer,
+             int nReply) const;
     search_table::Place PlaceOf(const Node& node, int nDepth) const;
+    bool Stopped() const;
 
     const std::atomic<std::int32_t>& m_bStop;
     std::atomic<std::uint64_t>* const m_pSlots;
