@@ -16,18 +16,23 @@ using PitRow = std::uint64_t;
 
 struct Node {
     PitRow nRow[2]; // [kUserRow], [kComputerRow]
-    int bUserTurn;
+    bool bUserTurn;
 };
 
-// The node of the live counts, or 0 when its pits hold more marbles than the table can name
+// The node of the live counts, or false when its pits hold more marbles than the table can name
 // (or a count no game can have); then the plain search answers.
-int NodeOfCounts(const std::int32_t (&counts)[2][kPlaces], int bUserTurn, Node& node);
+bool NodeOfCounts(const std::int32_t (&counts)[2][kPlaces], bool bUserTurn, Node& node);
 
 // Called once for each pit that the top node passes, as the plain search adds to the progress.
 struct PitCounter {
     void (*pfnPit)(void* pContext);
     void* pContext;
 };
+
+// The searcher's own pieces, in fast_search.cpp.
+struct TestedNode;
+struct Child;
+struct Children;
 
 class CFastSearcher {
 public:
@@ -39,13 +44,21 @@ public:
     int Value(const Node& node, int nDepth, const PitCounter* pCounter);
 
 private:
-    struct Child;
-    int Window(const Node& node, int bFu, int bFc, int nDepth, int nLow, int nHigh,
+    // The value of the node clamped to [nLow, nHigh], searched nDepth plies deep; the user's and
+    // the computer's nodes follow rules of their own.
+    int Search(const TestedNode& node, int nDepth, int nLow, int nHigh,
                const search_table::Place* pPlace, const PitCounter* pCounter);
-    int ValueOneDeep(const Node& node, int bFu, int bFc);
-    void MakeChild(const Node& node, int bFu, int bFc, int nPit, int nDepth, Child& child) const;
-    void Locate(Child& child, int nDepth) const;
+    int UserNode(const TestedNode& node, int nDepth, int nLow, int nHigh,
+                 const search_table::Place* pPlace, const PitCounter* pCounter);
+    int ComputerNode(const TestedNode& node, int nDepth, int nLow, int nHigh,
+                     const search_table::Place* pPlace, const PitCounter* pCounter);
+    int AskChild(Children& children, int nPit, int nNextPit, int nLow, int nHigh);
+    Child& ChildAt(Children& children, int nPit) const;
+    void Fetch(Children& children, int nPit) const;
+    int Keep(const search_table::Place* pPlace, int nDepth, int nLow, int nHigh, int nAnswer,
+             int nReply) const;
     search_table::Place PlaceOf(const Node& node, int nDepth) const;
+    bool Stopped() const;
 
     const std::atomic<bool>& m_bStop;
     std::atomic<std::uint64_t>* const m_pSlots;
