@@ -16,6 +16,7 @@
 
 #include <system_error>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -95,12 +96,11 @@ void CRavelo2View::StepAnimation() {
 }
 
 void CRavelo2View::EndAnimation(bool bRunWhatWaits) {
+    if (!m_animationTimer.isActive())
+        return; // no sowing is being shown
     m_animationTimer.stop();
-    std::function<void()> next = std::move(m_afterSowing);
-    m_afterSowing = nullptr;
-    if (!IsAnimating())
-        return;
     m_animation.Stop();
+    std::function<void()> next = std::exchange(m_afterSowing, nullptr);
     // The screen reader hears the end of a sowing, not each marble.
     Invalidate();
     if (bRunWhatWaits && next)

@@ -35,15 +35,19 @@ inline void PutPosition(CComputerPlayer& player, const Line& line, bool bUserTur
     player.SetPosition(pos, bUserTurn);
 }
 
-inline Line Snapshot(const CComputerPlayer& player) {
-    Position pos;
-    player.GetPosition(pos);
+inline Line ToLine(const Position& pos) {
     Line line{};
     for (int i = 0; i < kPlaces; ++i) {
         line[i] = pos[kUserRow][i];
         line[kPlaces + i] = pos[kComputerRow][i];
     }
     return line;
+}
+
+inline Line Snapshot(const CComputerPlayer& player) {
+    Position pos;
+    player.GetPosition(pos);
+    return ToLine(pos);
 }
 
 inline Line Snapshot(const CGameBoard& board, bool bShown = false) {

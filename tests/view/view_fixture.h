@@ -97,8 +97,9 @@ protected:
     // (spaces as _), the last box with its type, the boxes said, the moves in the history, the
     // pointer's shape and hot spot, the override cursor; from the last paint red (the marker on
     // the newest move's pit) and frame (the user's pit with the keyboard's frame); the tooltip;
-    // the board's descriptions that the screen reader heard in the step (| between two), and the
-    // description of the user's first pit.
+    // the board's descriptions that the screen reader heard in the step (| between two), the
+    // description of the user's first pit; a sowing being shown (anim), the position on the
+    // screen (disp) and status pane 0.
     std::set<std::string> State() {
         // An unheld worker is awaited, so that whether it still runs never depends on its speed.
         if (!s_bHold.load())
@@ -146,6 +147,10 @@ protected:
             << " override=" << shape(QGuiApplication::overrideCursor()) << " red" << m_bRed
             << " frame" << m_nFrame << " tip=" << word(m_tip)
             << " tipnow=" << word(m_pView->ToolTipText()) << " heard=" << word(m_heard.join('|'))
+            << " anim" << m_pView->IsAnimating()
+            << " disp=" << line(ToLine(m_pView->DisplayedCounts())) << " pane0="
+            << word(m_pStatusBar->currentMessage().isEmpty() ? m_pStatusBar->GetPaneText(0)
+                                                             : m_pStatusBar->currentMessage())
             << " pitdesc="
             << word(QAccessible::queryAccessibleInterface(m_pView)->child(0)->text(
                    QAccessible::Description));
@@ -171,11 +176,18 @@ protected:
                                                   {"right", Qt::Key_Right},
                                                   {"return", Qt::Key_Return},
                                                   {"space", Qt::Key_Space}};
-        const std::map<std::string, int> kCommands = {
-            {"new1", ID_GAME_NEW_FIRST},    {"new2", ID_GAME_NEW_SECOND},
-            {"takeback", ID_GAME_TAKEBACK}, {"level1", ID_LEVEL_1},
-            {"level2", ID_LEVEL_2},         {"level3", ID_LEVEL_3},
-            {"level4", ID_LEVEL_4}};
+        const std::map<std::string, int> kCommands = {{"new1", ID_GAME_NEW_FIRST},
+                                                      {"new2", ID_GAME_NEW_SECOND},
+                                                      {"takeback", ID_GAME_TAKEBACK},
+                                                      {"level1", ID_LEVEL_1},
+                                                      {"level2", ID_LEVEL_2},
+                                                      {"level3", ID_LEVEL_3},
+                                                      {"level4", ID_LEVEL_4},
+                                                      {"animate", ID_OPTION_ANIMATE},
+                                                      {"keepmark", ID_OPTION_KEEP_MARK},
+                                                      {"counts", ID_OPTION_COUNTS},
+                                                      {"quiet", ID_OPTION_QUIET},
+                                                      {"hint", ID_HINT}};
         if (verb == "hold" || verb == "go" || verb == "put")
             s_bHold = verb == "hold";
         if (verb == "put") { // a game in progress at this position, the user to move
@@ -242,10 +254,14 @@ protected:
             CComputerThread::FailNextStartForTest();
         if (verb == "opentick") // a tick while the next box is open
             m_recorder.WhileOpen([this] { m_pView->OnTimer(); });
+        if (verb == "frame") // the next frame of a sowing shown marble by marble
+            m_pView->StepAnimationForTest();
+        if (verb == "hinted") // the hint's thread has chosen and its timer comes
+            m_pView->WaitForHintForTest();
         static const std::set<std::string> kVerbs = {
-            "",    "put",  "click",    "press",     "release", "move", "arrow",
-            "key", "tick", "hold",     "go",        "await",   "cmd",  "paint",
-            "tip", "over", "takeback", "failstart", "opentick"};
+            "",    "put",  "click",    "press",     "release",  "move",  "arrow",
+            "key", "tick", "hold",     "go",        "await",    "cmd",   "paint",
+            "tip", "over", "takeback", "failstart", "opentick", "frame", "hinted"};
         if (!kVerbs.count(verb))
             ADD_FAILURE() << "no such step: " << action;
     }
