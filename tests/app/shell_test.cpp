@@ -16,6 +16,7 @@
 #include "view/ravelo2_view.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -215,6 +216,26 @@ TEST_F(ShellTest, KeysOpenMenusTheManualRunTheFileCommandsAndTheEditKeysDoNothin
     m_pView->WaitForWorkerForTest();
     EXPECT_TRUE(Menu()->Execute(ID_APP_EXIT));
     EXPECT_FALSE(m_pFrame->isVisible());
+}
+
+// A board that grows: the window gets the maximise button and any size, the board scales with it
+// in the middle, and a click and the screen reader's places follow it; off, the window has its
+// fixed size again.
+TEST_F(ShellTest, TheBoardGrowsWithTheWindowAndClicksAndPlacesFollowIt) {
+    const QSize fixed = m_pFrame->size();
+    EXPECT_TRUE(Menu()->Execute(ID_OPTION_RESIZABLE));
+    EXPECT_TRUE(m_pFrame->windowFlags() & Qt::WindowMaximizeButtonHint);
+    m_pFrame->resize(fixed.width() * 2, fixed.height() * 3); // twice as wide: the board too
+    QApplication::processEvents();
+    const QRect pit = m_pView->ViewRect(178, 64, 50, 50); // the user's third pit
+    EXPECT_EQ(pit, QRectF(356, (m_pView->height() - 256) / 2.0 + 128, 100, 100).toAlignedRect());
+    QAccessibleInterface* pBoard = QAccessible::queryAccessibleInterface(m_pView);
+    EXPECT_EQ(pBoard->child(2)->rect(), QRect(m_pView->mapToGlobal(pit.topLeft()), pit.size()));
+    QTest::mouseClick(m_pView, Qt::LeftButton, Qt::NoModifier, pit.bottomRight() - QPoint(2, 2));
+    EXPECT_EQ(m_pView->Board().GetShownCount(2, kUserRow), 0);
+    EXPECT_TRUE(Menu()->Execute(ID_OPTION_RESIZABLE));
+    EXPECT_EQ(m_pFrame->size(), fixed);
+    EXPECT_FALSE(m_pFrame->windowFlags() & Qt::WindowMaximizeButtonHint);
 }
 
 TEST_F(ShellTest, RulesAreFifteenLinesInAPlainBox) {
