@@ -10,7 +10,7 @@ if ! [[ "$seconds" =~ ^[1-9][0-9]{0,5}$ ]]; then
     exit 2
 fi
 build=${RAVELO2_FUZZ_BUILD:-$root/build-fuzz}
-targets=(fuzz_cli_args fuzz_cli_lines fuzz_engine)
+targets=(fuzz_cli_args fuzz_cli_lines fuzz_engine fuzz_settings)
 
 "$root/scripts/deps.sh" fuzz
 

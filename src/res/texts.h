@@ -75,3 +75,16 @@ inline constexpr char kTextNoDisplay[] =
 inline constexpr char kTextUsage[] = "使い方: ravelo2 [ファイル]";
 inline constexpr char kTextUnknownOption[] = "ravelo2: 不明なオプションです: %1";
 inline constexpr char kTextTooManyArguments[] = "ravelo2: 引数が多すぎます: %1";
+
+// The game's own settings file, kept while "remember" is on; each problem is one line on standard
+// error, and the game goes on.
+inline constexpr char kTextSettingsUnreadable[] =
+    "ravelo2: 設定ファイル「%1」を読めないため、既定の設定で始めます。";
+inline constexpr char kTextSettingsBroken[] =
+    "ravelo2: 設定ファイル「%1」には読めない行があるため、読めた値だけを使います。";
+inline constexpr char kTextSettingsBadValue[] =
+    "ravelo2: 設定ファイル「%1」の %2 の値「%3」は使えないため、既定の値を使います。";
+inline constexpr char kTextSettingsCannotSave[] =
+    "ravelo2: 設定ファイル「%1」に書き込めないため、今の設定は次の起動に残りません。";
+inline constexpr char kTextSettingsCannotRemove[] =
+    "ravelo2: 設定ファイル「%1」を削除できないため、次の起動でもその設定が読まれます。";

@@ -7,6 +7,7 @@
 #include "ui/cmd_ui.h"
 #include "ui/manual_opener.h"
 #include "ui/pictures.h"
+#include "ui/settings_file.h"
 #include "ui/status_bar.h"
 #include "ui/wait_cursor.h"
 #include "view/ravelo2_view.h"
@@ -275,6 +276,58 @@ TEST(Manual, FoundBesideTheProgramAndShownByTheFirstOpenerThatStarts) {
     EXPECT_EQ(recorder.Boxes()[0].text,
               QString::fromUtf8("説明書を表示するブラウザを起動できません。"));
     EXPECT_EQ(recorder.Last(), QString::fromUtf8("説明書のファイルが見つかりません。"));
+}
+
+// Every choice survives a save and a load. What the file holds that the game cannot use costs
+// the default of that value alone and one line; reading never writes.
+TEST(SettingsFile, KeepsTheChoicesAndGivesUpOnlyWhatItCannotUse) {
+    EXPECT_EQ(CSettingsFile::DefaultPath(),
+              qEnvironmentVariable("XDG_CONFIG_HOME") + "/ravelo2/ravelo2.conf");
+    QTemporaryDir dir;
+    QStringList lines;
+    const SettingsReport report = [&](const QString& line) { lines << line; };
+    GameSettings loaded;
+    struct Case {
+        const char* pszContent;
+        GameSettings expected;
+        const char* pszNamed;
+    };
+    const Case kCases[] = {
+        {"[game]\nlevel=3\nboard\nmarble=marble_red\n", {3, 1, 0}, "読めない行"},
+        {"[game]\nlevel=5\nmarble=marble_red\n", {1, 1, 0}, "game/level の値「5」"},
+        {"[game]\nboard=board_oak\nlevel=2\n", {2, 1, 1}, "「board_oak」"},
+        {"[options]\nquiet=yes\nanimate=true\n", {1, 1, 1, true}, "「yes」"},
+        {nullptr, {}, "を読めない"}}; // a folder in place of the file
+    for (const Case& c : kCases) {
+        const QString path = dir.filePath(QString::number(&c - kCases));
+        QFile written(path);
+        ASSERT_TRUE(c.pszContent ? written.open(QFile::WriteOnly) && written.write(c.pszContent)
+                                 : QDir().mkdir(path));
+        written.close();
+        lines.clear();
+        EXPECT_TRUE(CSettingsFile(path).Load(loaded = {}, report));
+        EXPECT_EQ(loaded, c.expected) << path.toStdString();
+        EXPECT_TRUE(lines.size() == 1 && lines[0].startsWith("ravelo2: ") &&
+                    lines[0].contains(path) && lines[0].contains(QString::fromUtf8(c.pszNamed)))
+            << lines.join('\n').toStdString();
+        EXPECT_EQ(written.open(QFile::ReadOnly) ? written.readAll() : QByteArray(),
+                  QByteArray(c.pszContent));
+    }
+    // A new file gets its folders. QSettings answers for a file it wrote from memory, so the
+    // copy is read from the disk.
+    const GameSettings chosen{3, 5, 4, true, false, true, false, true};
+    const CSettingsFile file(dir.filePath("config/ravelo2/ravelo2.conf"));
+    lines.clear();
+    EXPECT_FALSE(file.Load(loaded, report) || QDir(dir.filePath("config")).exists());
+    EXPECT_TRUE(file.Save(chosen, report) && QFile::copy(file.Path(), dir.filePath("copy")));
+    EXPECT_TRUE(CSettingsFile(dir.filePath("copy")).Load(loaded, report) && loaded == chosen);
+    EXPECT_TRUE(file.Remove(report) && !file.Exists());
+    // A broken file, unread so far, is replaced; a file or a folder in the way is one line.
+    ASSERT_TRUE(QFile::copy(dir.filePath("0"), dir.filePath("5")));
+    EXPECT_TRUE(CSettingsFile(dir.filePath("5")).Save(chosen, report));
+    EXPECT_FALSE(CSettingsFile(dir.filePath("0/ravelo2.conf")).Save(chosen, report));
+    EXPECT_FALSE(CSettingsFile(dir.filePath("4")).Remove(report));
+    EXPECT_EQ(lines.size(), 2);
 }
 
 } // namespace
