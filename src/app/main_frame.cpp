@@ -1,5 +1,6 @@
 #include "app/main_frame.h"
 
+#include "res/appearance_table.h"
 #include "res/resource.h"
 #include "res/string_table.h"
 #include "ui/board_geometry.h"
@@ -10,6 +11,7 @@
 
 #include <QIcon>
 #include <QMenuBar>
+#include <utility>
 
 const int CMainFrame::indicators[3] = {ID_SEPARATOR, ID_INDICATOR_TURN, ID_INDICATOR_PROGRESS};
 
@@ -61,7 +63,63 @@ int CMainFrame::LoadFrame(CCmdTarget* pDocument, CCmdTarget* pApp) {
     m_fixedSize = sizeHint();
     setFixedSize(m_fixedSize);
     m_pView->setFocus();
+    LoadSettings();
+    m_pCommandMenu->SetAfterCommand([this] { SaveSettingsIfRemembered(); });
     return 1;
+}
+
+void CMainFrame::LoadSettings() {
+    GameSettings settings;
+    if (!m_settingsFile.Load(settings))
+        return; // without the file, the game starts as it always has and writes nothing
+    m_bRemember = true;
+    m_saved = settings;
+    m_pView->Player().SetLevel(settings.nLevel);
+    for (const Appearance& look : Appearances()) {
+        const bool bBoard = look.nKind == Appearance::kBoard;
+        if (look.nIndex == (bBoard ? settings.nBoardStyle : settings.nMarbleColor))
+            m_pView->OnAppearance(look);
+    }
+    m_pView->SetOptions({settings.bAnimate, settings.bKeepMark, settings.bCounts, settings.bQuiet});
+    SetResizable(settings.bResizable);
+}
+
+SettingsReport CMainFrame::ReportSaveOnce() {
+    // A file that cannot be written is said once on standard error; the game goes on.
+    return [this](const QString& line) {
+        if (!std::exchange(m_bSaveReported, true))
+            ReportToStandardError(line);
+    };
+}
+
+GameSettings CMainFrame::CurrentSettings() const {
+    const CRavelo2View::Options& options = m_pView->GetOptions();
+    return {m_pView->Player().GetLevel(),
+            m_pView->BoardStyle(),
+            m_pView->MarbleColor(),
+            options.bAnimate,
+            options.bKeepMark,
+            options.bCounts,
+            m_bResizable,
+            options.bQuiet};
+}
+
+void CMainFrame::SaveSettingsIfRemembered() {
+    const GameSettings settings = CurrentSettings();
+    if (!m_bRemember || settings == m_saved)
+        return;
+    m_settingsFile.Save(settings, ReportSaveOnce());
+    m_saved = settings;
+}
+
+void CMainFrame::SetRemember(bool bRemember) {
+    m_bRemember = bRemember;
+    if (bRemember) {
+        m_saved = CurrentSettings();
+        m_settingsFile.Save(m_saved, ReportSaveOnce());
+    } else {
+        m_settingsFile.Remove();
+    }
 }
 
 void CMainFrame::SetResizable(bool bResizable) {
@@ -100,6 +158,12 @@ int CMainFrame::OnCmdMsg(int nID, CCmdUI* pCmdUI) {
             pCmdUI->SetCheck(m_bResizable);
         else
             SetResizable(!m_bResizable);
+        return 1;
+    case ID_OPTION_REMEMBER:
+        if (pCmdUI)
+            pCmdUI->SetCheck(m_bRemember);
+        else
+            SetRemember(!m_bRemember);
         return 1;
     default:
         return 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/cmd_ui.h"
+#include "ui/settings_file.h"
 
 #include <QMainWindow>
 
@@ -29,16 +30,29 @@ public:
     // fixed size again.
     void SetResizable(bool bResizable);
     bool IsResizable() const { return m_bResizable; }
+    // Remember: the level, the board, the marbles and the options are written to the game's own
+    // settings file at every change and read at the next start; off, the file goes.
+    void SetRemember(bool bRemember);
+    bool IsRemembering() const { return m_bRemember; }
 
     static const int indicators[3];
 
 private:
     void PreCreateWindow();
     int OnCreate();
+    // The choices of the settings file, if there is one: remember is then on.
+    void LoadSettings();
+    GameSettings CurrentSettings() const;
+    void SaveSettingsIfRemembered();
+    SettingsReport ReportSaveOnce();
 
     CStatusBar* m_wndStatusBar = nullptr;
     CRavelo2View* m_pView = nullptr;
     CCommandMenu* m_pCommandMenu = nullptr;
     QSize m_fixedSize;
     bool m_bResizable = false;
+    CSettingsFile m_settingsFile;
+    bool m_bRemember = false;
+    GameSettings m_saved; // what the file holds
+    bool m_bSaveReported = false;
 };

@@ -113,7 +113,10 @@ bool CCommandMenu::Execute(int nID) {
     UpdateCommand(cmdUI);
     if (!cmdUI.m_bEnabled)
         return false;
-    return OwnerOf(*FindCommand(nID))->OnCmdMsg(nID, nullptr) != 0;
+    const bool bRan = OwnerOf(*FindCommand(nID))->OnCmdMsg(nID, nullptr) != 0;
+    if (bRan && m_afterCommand)
+        m_afterCommand();
+    return bRan;
 }
 
 void CCommandMenu::UpdatePopup(QMenu* pMenu) {

@@ -3,6 +3,7 @@
 #include "res/command_table.h"
 
 #include <QObject>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -32,6 +33,10 @@ public:
 
     // Carries the command out if it is enabled; returns whether something ran it.
     bool Execute(int nID);
+    // Called after every command that ran, whatever it changed.
+    void SetAfterCommand(std::function<void()> afterCommand) {
+        m_afterCommand = std::move(afterCommand);
+    }
 
     // Refreshes enabling and check marks of every item of a popup, as its opening does.
     void UpdatePopup(QMenu* pMenu);
@@ -47,6 +52,7 @@ private:
     void EnableAllOf(QMenu* pMenu);
 
     std::map<CommandOwner, CCmdTarget*> m_owners;
+    std::function<void()> m_afterCommand;
     std::map<int, QAction*> m_actions;
     std::vector<QMenu*> m_popups;
 };

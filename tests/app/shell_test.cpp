@@ -11,6 +11,7 @@
 #include "ui/command_menu.h"
 #include "ui/file_dialog.h"
 #include "ui/manual_opener.h"
+#include "ui/settings_file.h"
 #include "ui/status_bar.h"
 #include "ui/wait_cursor.h"
 #include "view/ravelo2_view.h"
@@ -236,6 +237,30 @@ TEST_F(ShellTest, TheBoardGrowsWithTheWindowAndClicksAndPlacesFollowIt) {
     EXPECT_TRUE(Menu()->Execute(ID_OPTION_RESIZABLE));
     EXPECT_EQ(m_pFrame->size(), fixed);
     EXPECT_FALSE(m_pFrame->windowFlags() & Qt::WindowMaximizeButtonHint);
+}
+
+// Remember: off, nothing is ever written; on, every change goes to the game's own file at once
+// and the next start takes it up; off again, the file goes.
+TEST_F(ShellTest, RememberedChoicesComeBackAtTheNextStartUntilRememberGoes) {
+    const QString path = CSettingsFile::DefaultPath();
+    ASSERT_TRUE(path.startsWith(QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).path()));
+    Menu()->Execute(ID_LEVEL_3);
+    EXPECT_FALSE(QFile::exists(path));
+    Menu()->Execute(ID_OPTION_REMEMBER);
+    Menu()->Execute(ID_MARBLE_BLUE);
+    Menu()->Execute(ID_OPTION_COUNTS);
+    GameSettings saved;
+    EXPECT_TRUE(CSettingsFile().Load(saved));
+    EXPECT_EQ(saved, (GameSettings{3, 1, 2, false, false, true, false, false}));
+    CRavelo2App next;
+    ASSERT_EQ(next.InitInstance(CCommandLineInfo{}), 1);
+    CRavelo2View* pView = next.GetMainWnd()->GetActiveView();
+    EXPECT_EQ(pView->Player().GetLevel(), 3);
+    EXPECT_EQ(pView->MarbleColor(), 2);
+    EXPECT_TRUE(pView->GetOptions().bCounts);
+    next.GetMainWnd()->GetCommandMenu()->Execute(ID_OPTION_REMEMBER);
+    EXPECT_FALSE(QFile::exists(path));
+    next.ExitInstance();
 }
 
 TEST_F(ShellTest, RulesAreFifteenLinesInAPlainBox) {
