@@ -84,6 +84,8 @@ public:
                m_nTurnState == TurnState::ComputerMoveReady;
     }
     bool ShowLastMove() const { return m_bShowLastMove; }
+    // Whether each place shows its number of marbles; off unless the player asks.
+    void SetShowCounts(bool bShow);
     int BoardStyle() const { return m_nBoardStyle; }
     int MarbleColor() const { return m_nMarbleColor; }
     bool IsWorkerRunning() const { return m_worker.IsRunning(); }
@@ -150,6 +152,7 @@ private:
     int m_nDownY = -1000;
     int m_nDownX = -1000;
     bool m_bShowLastMove = false;
+    bool m_bShowCounts = false;
     CGameBoard m_board;
     // The pit the worker handed back, waiting to be shown; -1 for none.
     int m_nComputerPit = -1;

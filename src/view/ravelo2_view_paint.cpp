@@ -33,6 +33,8 @@ void CRavelo2View::OnDraw(QPainter* pDC) {
         const CBoardPainter painter(&dc);
         painter.DrawBoard();
         painter.DrawMarbles(m_board.GetShown());
+        if (m_bShowCounts)
+            painter.DrawCounts(m_board.GetShown());
 
         if (CStatusBar* pStatusBar = FindStatusBar(this)) {
             pStatusBar->SetPaneText(1, TurnText());
@@ -46,6 +48,11 @@ void CRavelo2View::OnDraw(QPainter* pDC) {
     }
     pDC->drawImage(0, 0, offscreen);
     m_bShowLastMove = false;
+}
+
+void CRavelo2View::SetShowCounts(bool bShow) {
+    m_bShowCounts = bShow;
+    Invalidate();
 }
 
 QString CRavelo2View::TurnText() const {
