@@ -1,9 +1,11 @@
 #include "ui/board_painter.h"
 
 #include "ui/board_geometry.h"
+#include "ui/board_layout.h"
 #include "ui/pictures.h"
 
 #include <QColor>
+#include <QFont>
 #include <QPainter>
 #include <QString>
 
@@ -52,6 +54,41 @@ void CBoardPainter::DrawMarbles(const Position& counts) const {
                 DrawMarble(m_pDC, x0 + 10 * (k % 5), y0 + 10 * (k / 5));
         }
     }
+}
+
+void CBoardPainter::DrawCounts(const Position& counts) const {
+    // A fixed pixel size in logical coordinates: on a sharper screen the glyphs are rasterised at
+    // the device's own density, never an enlarged 1x text.
+    QFont font(QStringLiteral("IPAPGothic"));
+    font.setPixelSize(9);
+    font.setBold(true);
+    // Stems snapped to whole pixels: at one pixel per logical pixel the round digits (3, 5, 8, 9)
+    // otherwise never reach their full ink.
+    font.setHintingPreference(QFont::PreferFullHinting);
+    m_pDC->save();
+    m_pDC->setFont(font);
+    m_pDC->setRenderHint(QPainter::Antialiasing);
+    m_pDC->setRenderHint(QPainter::TextAntialiasing);
+    for (int nRow = 0; nRow < 2; ++nRow) {
+        for (int nIndex = 0; nIndex < kPlaces; ++nIndex) {
+            const board_layout::Rect well = board_layout::WellOf(nRow, nIndex);
+            const int n = counts[nRow][nIndex];
+            // Marbles fill lines of five from the top; the count takes the last two places of the
+            // last line that lies wholly in the well, which stays empty up to five marbles a line
+            // above it. Once marbles lie there, a badge covers both places whole.
+            const int nLastLine = (well.y1 - well.y0) / 10 - 1;
+            const QRectF corner(well.x1 - 20, well.y0 + 10 * nLastLine, 20, 10);
+            if (n > 5 * nLastLine) {
+                m_pDC->setPen(Qt::NoPen);
+                m_pDC->setBrush(QColor(kCountBadge));
+                m_pDC->drawRoundedRect(corner, 2.5, 2.5);
+            }
+            m_pDC->setPen(QColor(kCountInk));
+            m_pDC->drawText(corner.adjusted(0, 0, -2, 0), Qt::AlignRight | Qt::AlignVCenter,
+                            QString::number(n));
+        }
+    }
+    m_pDC->restore();
 }
 
 void CBoardPainter::DrawLastMove(const MoveRecord* pLast) const {

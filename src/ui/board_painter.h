@@ -2,6 +2,8 @@
 
 #include "rules/game_board.h"
 
+#include <QRgb>
+
 class QPainter;
 class QString;
 
@@ -22,8 +24,16 @@ public:
     // pixel, from the sharper set.
     void DrawBoard() const;
     void DrawMarbles(const Position& counts) const;
+    // The number of marbles of every place, 0 included, in the bottom-right corner of its well:
+    // on the well's floor while its last line of marbles is empty, else on a dark badge.
+    void DrawCounts(const Position& counts) const;
     // The marker across the top edge of the pit that the record played; nothing for no record.
     void DrawLastMove(const MoveRecord* pLast) const;
+
+    // The counts' digits and their badge: the digits read at better than 4.5:1 against the
+    // badge and against the floor of every board.
+    static constexpr QRgb kCountInk = 0xFFF0F0F0;
+    static constexpr QRgb kCountBadge = 0xFF141414;
 
     // The progress as the status bar shows it: the number right-aligned in three places, then
     // the full-width percent sign.

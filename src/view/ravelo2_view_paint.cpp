@@ -66,6 +66,8 @@ void CRavelo2View::OnDraw(QPainter* pDC) {
         const CBoardPainter painter(&dc);
         painter.DrawBoard();
         painter.DrawMarbles(DisplayedCounts());
+        if (m_options.bCounts)
+            painter.DrawCounts(DisplayedCounts());
 
         if (CStatusBar* pStatusBar = FindStatusBar(this)) {
             pStatusBar->SetPaneText(1, TurnText());

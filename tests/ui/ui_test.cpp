@@ -3,6 +3,7 @@
 #include "res/resource.h"
 #include "support/positions.h"
 #include "ui/board_geometry.h"
+#include "ui/board_layout.h"
 #include "ui/board_painter.h"
 #include "ui/cmd_ui.h"
 #include "ui/manual_opener.h"
@@ -20,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -143,6 +145,59 @@ TEST_F(DrawingTest, LastMoveBarLiesAcrossTheTopEdgeOfThePitPlayed) {
     }
 }
 
+// A colour's relative luminance plus 0.05: the contrast of two colours, as the accessibility
+// guidelines define it, is the greater of the two over the smaller.
+double Luminance(QRgb c) {
+    double sum = 0.05;
+    for (const auto& [v, w] : {std::pair{qRed(c), 0.2126}, {qGreen(c), 0.7152}, {qBlue(c), 0.0722}})
+        sum += w * (v <= 10 ? v / 3294.6 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4));
+    return sum;
+}
+
+// On every board each count changes only the last two marble places of its well's last line:
+// the floor there while no marble lies in that line (a pit up to 20, a store up to 35), else a
+// badge over them. Its lightest pixel reads at 4.5:1 or better; switched off, nothing changes.
+TEST_F(DrawingTest, CountsStandInTheWellsCornerOnItsFloorOrOnABadgeAndRead) {
+    const Position kPositions[] = {{{0, 1, 9, 20, 13, 5, 35}, {19, 8, 6, 7, 10, 4, 34}},
+                                   {{21, 25, 30, 24, 22, 23, 36}, {21, 0, 0, 0, 0, 0, 48}}};
+    for (int nBoard = IDB_BOARD_DARK_MONO; nBoard <= IDB_BOARD_DARK_WOOD; ++nBoard) {
+        LoadBitmapInto(g_bmpBoard, nBoard);
+        const QRgb floor = g_bmpBoard.pixel(70, 70);
+        for (const Position& position : kPositions) {
+            m_view.Board().SetPosition(position);
+            const QImage plain = Paint();
+            m_view.SetOptions({false, false, true, false});
+            const QImage counted = Paint();
+            m_view.SetOptions({});
+            EXPECT_TRUE(Paint() == plain && counted != plain);
+            int nChanged = 0;
+            for (int i = 0; i < kBoardWidth * kBoardHeight; ++i)
+                nChanged += counted.pixel(i % kBoardWidth, i / kBoardWidth) !=
+                            plain.pixel(i % kBoardWidth, i / kBoardWidth);
+            for (int nPlace = 0; nPlace < 14; ++nPlace) {
+                const int n = position[nPlace / 7][nPlace % 7], bStore = nPlace % 7 == 6;
+                const board_layout::Rect w = board_layout::WellOf(nPlace / 7, nPlace % 7);
+                const bool bBadge = n > (bStore ? 35 : 20);
+                int nBadge = 0, nOnMarble = 0;
+                double dLightest = 0;
+                for (int i = 0; i < 200; ++i) {
+                    const int x = w.x1 - 20 + i % 20, y = w.y0 + (bStore ? 70 : 40) + i / 20;
+                    const QRgb before = plain.pixel(x, y), after = counted.pixel(x, y);
+                    nChanged -= after != before;
+                    nBadge += after == CBoardPainter::kCountBadge;
+                    nOnMarble += after != before && before != floor;
+                    dLightest = std::max(dLightest, Luminance(after));
+                }
+                EXPECT_EQ(nBadge > 50, bBadge) << nBoard << ": " << nPlace << " holding " << n;
+                EXPECT_TRUE(bBadge || nOnMarble == 0) << nBoard << ": " << nPlace;
+                EXPECT_GE(dLightest / Luminance(bBadge ? CBoardPainter::kCountBadge : floor), 4.5)
+                    << nBoard << ": " << nPlace;
+            }
+            EXPECT_EQ(nChanged, 0) << nBoard << ": pixels changed outside the corners";
+        }
+    }
+}
+
 // Each choice, in menu order, loads its picture, stores its index and moves the check mark.
 TEST_F(DrawingTest, MarbleAndBoardChoicesLoadTheirPicturesAndMoveTheCheck) {
     const int kChoices[][3] = {
@@ -181,17 +236,12 @@ TEST_F(DrawingTest, MarbleAndBoardChoicesLoadTheirPicturesAndMoveTheCheck) {
 
 // At two device pixels per logical pixel the board is composed from the generator's 2x set: its
 // marble, drawn at that density, sits where the 1x marble would, and is no 1x marble doubled.
-TEST(HighDensity, AtRatioTwoTheBoardCarriesTheSharperPictures) {
-    CRavelo2View view;
-    view.OnCreate();
-    view.KillTimerForTest();
-    LoadBitmapInto(g_bmpBoard, IDB_BOARD_LIGHT_WOOD);
-    LoadBitmapInto(g_bmpMarble, IDB_MARBLE_YELLOW);
-    view.Board().SetPosition({{1, 0, 0, 0, 0, 0, 0}, {}});
+TEST_F(DrawingTest, AtRatioTwoTheBoardCarriesTheSharperPictures) {
+    m_view.Board().SetPosition({{1, 0, 0, 0, 0, 0, 0}, {}});
     QImage image(940, 256, QImage::Format_RGB32);
     image.setDevicePixelRatio(2);
     QPainter painter(&image);
-    view.OnDraw(&painter);
+    m_view.OnDraw(&painter);
     const QImage board(BitmapResourcePath(IDB_BOARD_LIGHT_WOOD, 2));
     const QImage marble =
         QImage(BitmapResourcePath(IDB_MARBLE_YELLOW, 2)).convertToFormat(QImage::Format_ARGB32);
@@ -208,7 +258,6 @@ TEST(HighDensity, AtRatioTwoTheBoardCarriesTheSharperPictures) {
         }
     }
     EXPECT_TRUE(bFine);
-    g_bmpBoard = g_bmpMarble = QImage();
 }
 
 TEST(StatusBar, PanesKeepTheWidthOfTheirIndicatorStrings) {
