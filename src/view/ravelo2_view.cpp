@@ -15,7 +15,6 @@
 #include <QMouseEvent>
 #include <QTimerEvent>
 
-#include <algorithm>
 #include <atomic>
 #include <system_error>
 #include <utility>
@@ -128,9 +127,6 @@ void CRavelo2View::OnKeyPit(int nPit) {
 }
 
 void CRavelo2View::PlayUserPit(int nPit) {
-    const Position& shown = m_board.GetShown();
-    Position before;
-    std::copy(&shown[0][0], &shown[0][0] + 2 * kPlaces, &before[0][0]);
     if (nPit < 0 || !m_board.UserMove(nPit)) {
         Refuse();
         return;
@@ -143,8 +139,7 @@ void CRavelo2View::PlayUserPit(int nPit) {
         setCursor(*g_hcurArrow);
     if (m_board.IsSideEmpty(kSideUser))
         m_board.SetRunning(false);
-    m_board.PublishCounts();
-    ShowSowing(before, kUserRow, nPit);
+    ShowSowing(kUserRow, nPit);
     if (!m_board.IsRunning()) {
         m_board.SetUserTurn(true);
         SetTurnState(TurnState::GameOver);
@@ -209,17 +204,14 @@ void CRavelo2View::OnTimer() {
 void CRavelo2View::ShowComputerMove() {
     // The worker played its pit on its own copy; the same move is made here, where the window
     // shows it.
-    const Position& shown = m_board.GetShown();
-    Position before;
-    std::copy(&shown[0][0], &shown[0][0] + 2 * kPlaces, &before[0][0]);
     const int nPit = std::exchange(m_nComputerPit, -1);
     if (nPit >= 0) {
         m_board.ApplyMove(nPit, kComputerRow);
         m_computerPits.push_back(nPit);
+        ShowSowing(kComputerRow, nPit);
+    } else {
+        m_board.PublishCounts(); // no move could be made: the unchanged position is shown
     }
-    m_board.PublishCounts();
-    if (nPit >= 0)
-        ShowSowing(before, kComputerRow, nPit);
     AfterSowing([this] { FinishComputerMove(); });
 }
 

@@ -162,9 +162,10 @@ private:
     void PlayUserPit(int nPit);
     // A click or a key that cannot play: a box, or with quiet refusals status pane 0 and a beep.
     void Refuse();
-    // Shows the sowing of (nRow, nPit) from the position shown before it, one marble at a time
-    // when the player asked for it; what waits for the sowing runs after its last frame.
-    void ShowSowing(const Position& before, int nRow, int nPit);
+    // Shows the sowing of (nRow, nPit), just played on the board: publishes the position, one
+    // marble at a time when the player asked for it; what waits for the sowing runs after its
+    // last frame.
+    void ShowSowing(int nRow, int nPit);
     void AfterSowing(std::function<void()> next);
     void StepAnimation();
     void EndAnimation(bool bRunWhatWaits);

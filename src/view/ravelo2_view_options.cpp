@@ -69,14 +69,16 @@ const Position& CRavelo2View::DisplayedCounts() const {
     return IsAnimating() ? m_animation.Frame() : m_board.GetShown();
 }
 
-void CRavelo2View::ShowSowing(const Position& before, int nRow, int nPit) {
+void CRavelo2View::ShowSowing(int nRow, int nPit) {
     // The next sowing begins: a mark that was kept goes.
     if (m_options.bKeepMark)
         m_bShowLastMove = false;
+    // Shown marble by marble, it starts from the position the screen showed before the move.
     if (m_options.bAnimate) {
-        m_animation.Start(before, nRow, nPit);
+        m_animation.Start(m_board.GetShown(), nRow, nPit);
         m_animationTimer.start(m_animation.StepMs(), this);
     }
+    m_board.PublishCounts();
     Invalidate();
 }
 
