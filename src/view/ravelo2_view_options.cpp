@@ -34,21 +34,32 @@ void CRavelo2View::SetOptions(const Options& options) {
     Invalidate();
 }
 
+namespace {
+
+// The option that a command of the options menu switches.
+bool CRavelo2View::Options::*OptionOf(int nID) {
+    switch (nID) {
+    case ID_OPTION_ANIMATE:
+        return &CRavelo2View::Options::bAnimate;
+    case ID_OPTION_KEEP_MARK:
+        return &CRavelo2View::Options::bKeepMark;
+    case ID_OPTION_COUNTS:
+        return &CRavelo2View::Options::bCounts;
+    default:
+        return &CRavelo2View::Options::bQuiet;
+    }
+}
+
+} // namespace
+
 void CRavelo2View::OnOption(int nID) {
     Options options = m_options;
-    bool& bOption = nID == ID_OPTION_ANIMATE     ? options.bAnimate
-                    : nID == ID_OPTION_KEEP_MARK ? options.bKeepMark
-                    : nID == ID_OPTION_COUNTS    ? options.bCounts
-                                                 : options.bQuiet;
-    bOption = !bOption;
+    options.*OptionOf(nID) = !(options.*OptionOf(nID));
     SetOptions(options);
 }
 
 void CRavelo2View::OnUpdateOption(CCmdUI* pCmdUI, int nID) const {
-    pCmdUI->SetCheck(nID == ID_OPTION_ANIMATE     ? m_options.bAnimate
-                     : nID == ID_OPTION_KEEP_MARK ? m_options.bKeepMark
-                     : nID == ID_OPTION_COUNTS    ? m_options.bCounts
-                                                  : m_options.bQuiet);
+    pCmdUI->SetCheck(m_options.*OptionOf(nID));
 }
 
 void CRavelo2View::Refuse() {
