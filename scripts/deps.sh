@@ -8,7 +8,7 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-wayl
 case "${1:-build}" in
 test) packages+=(xvfb xauth desktop-file-utils appstream dpkg-dev lintian man-db groff-base
                  clang libclang-rt-14-dev) ;;
-fuzz) packages=(cmake ninja-build clang libclang-rt-14-dev) ;;
+fuzz) packages=(cmake ninja-build clang libclang-rt-14-dev qt6-base-dev) ;;
 pictures) packages=(xvfb openbox xdotool imagemagick fonts-ipafont-gothic) ;;
 esac
 
