@@ -21,7 +21,8 @@ class QPainter;
 class CRavelo2View : public QWidget, public CCmdTarget {
 public:
     // Where the turn stands. Every change goes through SetTurnState, which also sets what follows
-    // from the state: the busy cursor, the status panes and what the screen reader is told.
+    // from the state: the busy cursor and what the screen reader is told; the status panes and
+    // the menus read the state when they are drawn.
     enum class TurnState {
         UserToMove,        // the user may move
         ComputerThinking,  // the worker thread is choosing the computer's move
