@@ -92,6 +92,10 @@ TEST(History, UserMoveAndTheComputersRepliesAreTakenBackTogether) {
     for (const MoveRecord* p = board.GetHistory(); p; p = p->pNext)
         records.insert(records.end(), {p->nSerial, p->bUserTurn, p->nPit, p->nRow, p->nCount});
     EXPECT_EQ(records, (std::vector<int>{3, 0, 0, 1, 4, 2, 0, 2, 1, 4, 1, 1, 0, 0, 4}));
+    CGameBoard copy = board; // a copy takes its moves back on its own
+    EXPECT_EQ(copy.TakeBack(), 1);
+    EXPECT_EQ(Snapshot(copy), kStart);
+    EXPECT_TRUE(board.HasHistory());
     EXPECT_EQ(board.TakeBack(), 1);
     EXPECT_EQ(Snapshot(board), kStart);
     EXPECT_EQ(Snapshot(board, true), kStart);

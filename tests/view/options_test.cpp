@@ -10,6 +10,8 @@ namespace {
 // frame.
 TEST_F(ViewTest, SowingsShownMarbleByMarbleAndAClickOnlyEndsOne) {
     Run({{"cmd animate", ""},
+         {"click 2", "anim1 act1"}, // into the own store: the user moves again
+         {"click 2", "anim0 boxes0 live=4,4,0,5,5,5,1,4,4,4,4,4,4,0"},
          {"put 4 4 4 4 4 4 0 3 0 0 0 0 0 21", ""},
          {"hold", ""},
          {"click 0", "anim1 disp=0,4,4,4,4,4,0,3,0,0,0,0,0,21 shown=0,5,5,5,5,4,0,3,0,0,0,0,0,21 "
