@@ -49,7 +49,8 @@ int CRavelo2App::ExitInstance() {
 }
 
 void CRavelo2App::LoadStdProfileSettings(int nMaxMRU) {
-    // Read, never written: the game keeps no settings of its own.
+    // The framework's settings: read, never written. The player's remembered choices live in
+    // the game's own file (CSettingsFile).
     const QSettings settings(QString::fromLatin1(RegistryKey()), QStringLiteral("Ravelo2"));
     m_recentFiles.clear();
     for (int i = 1; i <= nMaxMRU; ++i) {
