@@ -3,19 +3,15 @@
 #include "fuzz_check.h"
 #include "ui/settings_file.h"
 
-#include <QDateTime>
 #include <QFile>
 #include <QTemporaryDir>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const QTemporaryDir dir;
-    static qint64 nRun = 0;
     const QString path = dir.filePath(QStringLiteral("ravelo2.conf"));
     QFile file(path);
-    // QSettings reads a file again only when its size or its time has changed.
-    REQUIRE(file.open(QFile::WriteOnly | QFile::Unbuffered) &&
-            file.write(reinterpret_cast<const char*>(data), qint64(size)) == qint64(size) &&
-            file.setFileTime(QDateTime::fromSecsSinceEpoch(++nRun), QFile::FileModificationTime));
+    REQUIRE(file.open(QFile::WriteOnly | QFile::Truncate | QFile::Unbuffered) &&
+            file.write(reinterpret_cast<const char*>(data), qint64(size)) == qint64(size));
     GameSettings settings;
     int nLines = 0;
     REQUIRE(CSettingsFile(path).Load(settings, [&](const QString& line) {

@@ -7,11 +7,10 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QStringList>
-#include <QVariant>
 
 #include <cassert>
 #include <cstdio>
+#include <map>
 #include <utility>
 
 namespace {
@@ -81,32 +80,60 @@ bool CSettingsFile::Exists() const {
     return QFileInfo::exists(m_path);
 }
 
+namespace {
+
+// A settings file is a few hundred bytes; a larger one is not the game's.
+constexpr qint64 kMostBytes = 64 * 1024;
+
+// The file's values by "group/key", read line by line. QSettings is not asked to read it: it
+// would make of a value such as "@Variant(...)" whatever the bytes after it claim to be, however
+// large, and a file from anywhere must cost no more than its own few values. Returns false when
+// a line is neither a group, a value nor a comment.
+bool ReadIni(QFile& file, std::map<QString, QString>& values) {
+    const QByteArray bytes = file.read(kMostBytes);
+    bool bWhole = file.atEnd();
+    QString group;
+    for (const QByteArray& raw : bytes.split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#'))
+            continue;
+        if (line.startsWith(u'[')) {
+            bWhole = bWhole && line.endsWith(u']');
+            group = line.mid(1, line.size() - 2).trimmed();
+            continue;
+        }
+        const qsizetype nEquals = line.indexOf(u'=');
+        if (nEquals <= 0) {
+            bWhole = false;
+            continue;
+        }
+        // The last of a key's values counts, as for QSettings.
+        values[group + u'/' + line.left(nEquals).trimmed()] = line.mid(nEquals + 1).trimmed();
+    }
+    return bWhole;
+}
+
+} // namespace
+
 bool CSettingsFile::Load(GameSettings& settings, const SettingsReport& report) const {
     if (!Exists())
         return false;
-    const QSettings file(m_path, QSettings::IniFormat);
-    // QSettings parses a group when one of its keys is first asked for: only then does it know
-    // of the group's broken lines.
-    file.allKeys();
-    if (file.status() == QSettings::AccessError) {
+    QFile file(m_path);
+    if (!QFileInfo(m_path).isFile() || !file.open(QIODevice::ReadOnly)) {
         report(Said(kTextSettingsUnreadable, m_path));
         return true;
     }
-    if (file.status() == QSettings::FormatError)
+    std::map<QString, QString> values;
+    if (!ReadIni(file, values))
         report(Said(kTextSettingsBroken, m_path));
 
     // Only a value written as the game writes it is used, so that a value the game does not
     // write never means something by chance: "yes", "1" or "true " are not "true".
     const auto take = [&](const QString& key, const auto& use) {
-        if (!file.contains(key))
+        const auto found = values.find(key);
+        if (found == values.end())
             return;
-        const QVariant value = file.value(key);
-        // QSettings makes a list of a value with commas in it, which no value of the game has:
-        // joined again it shows what the file holds. Other types (a file QSettings wrote in this
-        // run, which it answers from memory, or "@Type(...)") count by their text.
-        const QString text = value.typeId() == QMetaType::QStringList
-                                 ? value.toStringList().join(u',')
-                                 : value.toString();
+        const QString& text = found->second;
         if (!use(text)) {
             report(QString::fromUtf8(kTextSettingsBadValue)
                        .arg(Shown(m_path, m_path.size()), key, Shown(text, 40)));
@@ -141,26 +168,26 @@ bool CSettingsFile::Load(GameSettings& settings, const SettingsReport& report) c
 
 bool CSettingsFile::Save(const GameSettings& settings, const SettingsReport& report) const {
     assert(settings.nLevel >= 1 && settings.nLevel <= 4);
+    // QSettings writes a new file beside the old one, which it never reads: the old file may hold
+    // anything. Renamed over the old one, the file is always either the old one or the new one,
+    // whole.
+    const QString fresh = m_path + QStringLiteral(".new");
+    QFile::remove(fresh);
+    QSettings::Status nStatus = QSettings::NoError;
     {
-        // QSettings keeps the first error it meets, so the broken lines of the old file would
-        // hide a failed write; the broken file goes first.
-        const QSettings old(m_path, QSettings::IniFormat);
-        old.allKeys();
-        if (old.status() == QSettings::FormatError)
-            QFile::remove(m_path);
+        QSettings file(fresh, QSettings::IniFormat);
+        file.setValue(kLevel, settings.nLevel);
+        file.setValue(kBoard, PictureOf(Appearance::kBoard, settings.nBoardStyle));
+        file.setValue(kMarble, PictureOf(Appearance::kMarble, settings.nMarbleColor));
+        for (const Option& option : kOptions)
+            file.setValue(QString::fromLatin1(option.pszKey), settings.*option.pbValue);
+        file.sync(); // QSettings creates the folder
+        nStatus = file.status();
     }
-    QSettings file(m_path, QSettings::IniFormat);
-    file.clear(); // what the game does not write goes too
-    file.setValue(kLevel, settings.nLevel);
-    file.setValue(kBoard, PictureOf(Appearance::kBoard, settings.nBoardStyle));
-    file.setValue(kMarble, PictureOf(Appearance::kMarble, settings.nMarbleColor));
-    for (const Option& option : kOptions)
-        file.setValue(QString::fromLatin1(option.pszKey), settings.*option.pbValue);
-    // QSettings creates the folder, writes the whole file under another name and renames it over
-    // the old one: the file is always either the old one or the new one, whole.
-    file.sync();
-    if (file.status() == QSettings::NoError)
+    if (nStatus == QSettings::NoError && std::rename(QFile::encodeName(fresh).constData(),
+                                                     QFile::encodeName(m_path).constData()) == 0)
         return true;
+    QFile::remove(fresh);
     report(Said(kTextSettingsCannotSave, m_path));
     return false;
 }
