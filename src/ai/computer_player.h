@@ -65,7 +65,6 @@ public:
     void SetSearchMode(int nMode) {
         m_nSearchMode = nMode == kSearchPlain ? kSearchPlain : kSearchFast;
     }
-    int GetSearchMode() const { return m_nSearchMode; }
 
     // --- the look-ahead, on the player's own position --------------------------------------
     // Puts a position to judge, as it stands: row 1 the computer's; for the analysers and tests.

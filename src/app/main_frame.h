@@ -29,11 +29,9 @@ public:
     // The board grows with the window, which gets the maximise button; off, the window has its
     // fixed size again.
     void SetResizable(bool bResizable);
-    bool IsResizable() const { return m_bResizable; }
     // Remember: the level, the board, the marbles and the options are written to the game's own
     // settings file at every change and read at the next start; off, the file goes.
     void SetRemember(bool bRemember);
-    bool IsRemembering() const { return m_bRemember; }
 
     static const int indicators[3];
 

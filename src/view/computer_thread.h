@@ -27,7 +27,6 @@ public:
     // thread can be had. A thread still there from before is joined first.
     void Start(CComputerPlayer& player, const CGameBoard& board, Procedure procedure);
     bool IsRunning() const { return !m_bFinished.load(std::memory_order_acquire); }
-    bool HasThread() const { return m_thread.joinable(); }
     // Waits for the thread's end (the caller makes sure that it is near: finished, or stopped)
     // and gives the pit it played, -1 for none.
     int Join();

@@ -111,14 +111,11 @@ public:
     int BoardStyle() const { return m_nBoardStyle; }
     int MarbleColor() const { return m_nMarbleColor; }
     bool IsWorkerRunning() const { return m_worker.IsRunning(); }
-    bool HasWorker() const { return m_worker.HasThread(); }
 
     // The position the screen shows: the frame of a sowing being shown, else the shown copy.
     // The paint, the tooltips and the screen reader's names all read it.
     const Position& DisplayedCounts() const;
     bool IsAnimating() const { return m_animation.IsRunning(); }
-    // Ends a sowing being shown at its last frame, and does what waited for it.
-    void FinishAnimation();
     // Where the board lies in the view: the whole board, its proportions kept and centred, as
     // large as the view allows. A point of the view in board pixels (floored), and a rectangle of
     // the board in the view.
@@ -169,6 +166,8 @@ private:
     void ShowSowing(int nRow, int nPit);
     void AfterSowing(std::function<void()> next);
     void StepAnimation();
+    // Ends a sowing being shown at its last frame; what waited for it runs too, unless a new
+    // game drops it.
     void EndAnimation(bool bRunWhatWaits);
     void FinishComputerMove();
     void StopHint();

@@ -120,10 +120,6 @@ void CRavelo2View::EndAnimation(bool bRunWhatWaits) {
         next();
 }
 
-void CRavelo2View::FinishAnimation() {
-    EndAnimation(true);
-}
-
 void CRavelo2View::StepAnimationForTest() {
     if (IsAnimating())
         StepAnimation();
